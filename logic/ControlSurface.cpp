@@ -1,0 +1,58 @@
+#include "ControlSurface.h"
+
+namespace zolinar {
+
+std::string_view arrayName(ControlArray array)
+{
+    switch (array) {
+    case ControlArray::Label1: return "Label1";
+    case ControlArray::List1: return "List1";
+    case ControlArray::Command1: return "Command1";
+    case ControlArray::Text1: return "Text1";
+    }
+    return "?";
+}
+
+std::string elementName(Element element)
+{
+    std::string name { arrayName(element.array) };
+    name += '(';
+    name += std::to_string(element.index);
+    name += ')';
+    return name;
+}
+
+std::string_view propertyName(Property property)
+{
+    switch (property) {
+    case Property::ListIndex: return "ListIndex";
+    case Property::List: return "List";
+    case Property::Enabled: return "Enabled";
+    case Property::Visible: return "Visible";
+    case Property::Text: return "Text";
+    }
+    return "?";
+}
+
+std::string_view operationName(Operation operation)
+{
+    switch (operation) {
+    case Operation::Read: return "read";
+    case Operation::Write: return "write";
+    }
+    return "?";
+}
+
+std::string_view statusName(Status status)
+{
+    switch (status) {
+    case Status::Ok: return "ok";
+    case Status::UnknownElement: return "unknown element";
+    case Status::UnsupportedProperty: return "unsupported property";
+    case Status::RowOutOfRange: return "row out of range";
+    case Status::ControlFailed: return "control failed";
+    }
+    return "unknown status";
+}
+
+} // namespace zolinar
