@@ -4,8 +4,16 @@
 set -euo pipefail
 
 packages=(
+    # build
     cmake g++ make pkgconf
+    qt6-base-dev libgl-dev
+    # Times New Roman resolves to its metric twin, with Cyrillic
+    fonts-liberation2
+    # tests: unit and widget tests, the Windows resource script, and the
+    # end-to-end run under a virtual X server with real X input
     libgtest-dev libgmock-dev
+    binutils-mingw-w64-x86-64
+    xvfb xdotool xclip libx11-dev
 )
 
 missing=()

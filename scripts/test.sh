@@ -12,3 +12,7 @@ jobs=$(nproc)
 cmake -S . -B build/core -DZOLINAR_WINDOW=OFF -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/core -j "$jobs"
 ctest --test-dir build/core --output-on-failure -j "$jobs"
+
+cmake -S . -B build/full -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake --build build/full -j "$jobs"
+ctest --test-dir build/full --output-on-failure -j "$jobs"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+namespace zolinar {
+
+// Captions of the window and its controls.
+inline constexpr std::string_view windowCaption = "www.example.org  ИТ - определяне на професия";
+inline constexpr std::string_view titleCaption = "Золинар - релация между предмет и професия";
+inline constexpr std::string_view clearCaption = "Чисти";
+
+// The report shown when a control operation fails and the program must end.
+// The placeholders %1 to %4 stand for the element (List1(0)), the property
+// (ListIndex), the operation and the status code with its meaning.
+inline constexpr std::string_view failureReportTitle = "Грешка при изпълнение";
+inline constexpr std::string_view failureReportText =
+    "Грешка при изпълнение: %4.\n"
+    "Елемент: %1\n"
+    "Операция: %3 на свойството %2\n"
+    "\n"
+    "Програмата ще бъде затворена.";
+inline constexpr std::string_view unexpectedFailureText =
+    "Неочаквана грешка: %1\n"
+    "\n"
+    "Програмата ще бъде затворена.";
+inline constexpr std::string_view readOperationText = "четене";
+inline constexpr std::string_view writeOperationText = "запис";
+inline constexpr std::string_view unknownElementText = "няма такъв елемент";
+inline constexpr std::string_view unsupportedPropertyText = "елементът няма такова свойство";
+inline constexpr std::string_view rowOutOfRangeText = "редът е извън списъка";
+inline constexpr std::string_view controlFailedText = "контролата не изпълни операцията";
+
+} // namespace zolinar

@@ -1,0 +1,370 @@
+#include "ChoiceList.h"
+#include "MainWindow.h"
+#include "Program.h"
+#include "Texts.h"
+
+#include <QClipboard>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+Q_DECLARE_METATYPE(zolinar::Element)
+Q_DECLARE_METATYPE(zolinar::Status)
+using SurfaceOperation = std::function<zolinar::Status(zolinar::ControlSurface&)>;
+Q_DECLARE_METATYPE(SurfaceOperation)
+
+using namespace zolinar;
+
+namespace {
+
+constexpr Element label0 { ControlArray::Label1, 0 };
+constexpr Element command0 { ControlArray::Command1, 0 };
+constexpr Element quoteBox { ControlArray::Text1, 1 };
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string displayText(Program& program)
+{
+    std::string text;
+    if (failed(program.window().surface().readText(displayBox, text)))
+        return "<read failed>";
+    return text;
+}
+
+std::string report(Row row)
+{
+    const auto& entry = catalogue[static_cast<std::size_t>(row)];
+    return "Детето е излязло от кръга с: \r\nИзбран предмет: " + std::string(entry.object)
+        + "\r\nПредполагаема професия: " + std::string(entry.profession) + "\r\n";
+}
+
+} // namespace
+
+// Drives the real window with QTest mouse and key events, offscreen.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Program> m_program;
+
+    MainWindow& window() { return m_program->window(); }
+    ChoiceList* list() { return window().objectListWidget(); }
+    QPlainTextEdit* display() { return window().displayBoxWidget(); }
+
+    void clickRow(int row)
+    {
+        const QRect rect = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void tabInto(QWidget* target)
+    {
+        for (int i = 0; i < 4 && QApplication::focusWidget() != target; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
+    }
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<Program>();
+        window().load();
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void geometry_data()
+    {
+        QTest::addColumn<Element>("element");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("title label") << label0 << QRect(32, 0, 385, 25) << true;
+        QTest::newRow("object list") << objectList << QRect(32, 48, 209, 118) << true;
+        QTest::newRow("profession list, hidden") << professionList << QRect(96, 72, 209, 118) << false;
+        QTest::newRow("clear button") << command0 << QRect(312, 96, 121, 25) << true;
+        QTest::newRow("display box") << displayBox << QRect(8, 192, 449, 121) << true;
+        QTest::newRow("quote box, hidden") << quoteBox << QRect(40, 216, 449, 121) << false;
+    }
+
+    void geometry()
+    {
+        QFETCH(Element, element);
+        QFETCH(QRect, rect);
+        QFETCH(bool, shown);
+        QWidget* widget = window().control(element);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), rect);
+        QCOMPARE(widget->isVisible(), shown);
+        QCOMPARE(window().size(), QSize(461, 345));
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("window background") << QPoint(10, 30) << QColor(192, 192, 255);
+        QTest::newRow("title band") << QPoint(40, 5) << QColor(255, 192, 128);
+        QTest::newRow("clear button face") << QPoint(320, 108) << QColor(255, 0, 0);
+        // Where only the hidden controls would be, the background shows.
+        QTest::newRow("no profession list") << QPoint(280, 180) << QColor(192, 192, 255);
+        QTest::newRow("no quote box") << QPoint(200, 330) << QColor(192, 192, 255);
+        QTest::newRow("no quote box past the display box") << QPoint(459, 250) << QColor(192, 192, 255);
+    }
+
+    void colours()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(QColor, colour);
+        const QImage grab = window().grab().toImage();
+        const qreal ratio = grab.devicePixelRatio();
+        QCOMPARE(grab.pixelColor((QPointF(point) * ratio).toPoint()), colour);
+    }
+
+    void font()
+    {
+        const QFontInfo info(display()->font());
+        const QStringList metricCompatible { "Liberation Serif", "Tinos", "Times New Roman" };
+        QVERIFY2(metricCompatible.contains(info.family()), qPrintable(info.family()));
+        QCOMPARE(info.pixelSize(), 16);
+        QCOMPARE(info.bold(), false);
+        QCOMPARE(info.italic(), false);
+        for (QWidget* widget : window().findChildren<QWidget*>())
+            QCOMPARE(widget->font().family(), QStringLiteral("Times New Roman"));
+    }
+
+    void startsInTheDisplayBoxAtTheGuide()
+    {
+        QCOMPARE(QApplication::focusWidget(), display());
+        QCOMPARE(display()->verticalScrollBar()->value(), 0);
+        QCOMPARE(displayText(*m_program), std::string(guideText));
+        QCOMPARE(list()->selectedRow(), -1);
+        QVERIFY(list()->isEnabled());
+        QVERIFY(!window().control(professionList)->isVisible());
+        QCOMPARE(display()->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
+
+        // The scroll bar reaches the last line.
+        display()->verticalScrollBar()->setValue(display()->verticalScrollBar()->maximum());
+        const QTextBlock last = display()->document()->findBlockByNumber(40);
+        QCOMPARE(last.text(), QStringLiteral("топка: футболист, спортист"));
+        QTextCursor cursor(last);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        const QRect lastLine = display()->cursorRect(cursor);
+        QVERIFY(display()->viewport()->rect().contains(lastLine));
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("ready: box, list, button") << false;
+        QTest::newRow("chosen: the locked list is skipped") << true;
+    }
+
+    void tabOrder()
+    {
+        QFETCH(bool, chosen);
+        if (chosen)
+            clickRow(4);
+        QWidget* button = window().clearButton();
+        display()->setFocus();
+        QList<QWidget*> forward;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << QApplication::focusWidget();
+        }
+        const QList<QWidget*> expected = chosen ? QList<QWidget*> { button, display(), button }
+                                                : QList<QWidget*> { list(), button, display() };
+        QCOMPARE(forward, expected);
+        QList<QWidget*> backward;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            backward << QApplication::focusWidget();
+        }
+        const QList<QWidget*> expectedBack = chosen ? QList<QWidget*> { display(), button, display() }
+                                                    : QList<QWidget*> { button, list(), display() };
+        QCOMPARE(backward, expectedBack);
+        if (!chosen)
+            QCOMPARE(displayText(*m_program), std::string(guideText));
+    }
+
+    void roadOfOneChoice()
+    {
+        clickRow(2);
+        QCOMPARE(displayText(*m_program), report(2));
+        // Three CR LF are shown as three line breaks.
+        QCOMPARE(display()->toPlainText().size(), 100 - 3);
+        QVERIFY(!list()->isEnabled());
+        QCOMPARE(list()->selectedRow(), 2);
+        QVERIFY(list()->item(2)->isSelected());
+
+        // The locked list ignores the mouse and cannot take the focus.
+        clickRow(5);
+        QCOMPARE(list()->selectedRow(), 2);
+        QCOMPARE(displayText(*m_program), report(2));
+
+        QTest::mouseClick(window().clearButton(), Qt::LeftButton);
+        QCOMPARE(displayText(*m_program), std::string(resetMessage));
+        QVERIFY(list()->isEnabled());
+        QCOMPARE(list()->selectedRow(), -1);
+
+        clickRow(7);
+        QCOMPARE(displayText(*m_program), report(7));
+    }
+
+    void keyboardPicks_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        QTest::newRow("Down picks the first row") << int(Qt::Key_Down) << QString() << 0;
+        QTest::newRow("Up picks the first row") << int(Qt::Key_Up) << QString() << 0;
+        QTest::newRow("Home picks the first row") << int(Qt::Key_Home) << QString() << 0;
+        QTest::newRow("End picks the last row") << int(Qt::Key_End) << QString() << 28;
+        QTest::newRow("Space picks the row under the focus") << int(Qt::Key_Space) << QString() << 0;
+        QTest::newRow("a letter picks the first match") << 0 << QStringLiteral("т") << 28;
+    }
+
+    void keyboardPicks()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, row);
+        tabInto(list());
+        if (text.isEmpty())
+            QTest::keyClick(list(), Qt::Key(key));
+        else
+            QTest::sendKeyEvent(QTest::Click, list(), Qt::Key(text.toUpper().at(0).unicode()), text, Qt::NoModifier);
+        QCOMPARE(list()->selectedRow(), row);
+        QCOMPARE(displayText(*m_program), report(static_cast<Row>(row)));
+        QVERIFY(!list()->isEnabled());
+        QVERIFY(QApplication::focusWidget() != list());
+    }
+
+    void afterClearTheNextArrowPicksTheFirstRowAgain()
+    {
+        tabInto(list());
+        QTest::keyClick(list(), Qt::Key_End);
+        QTest::keyClick(window().clearButton(), Qt::Key_Space);
+        tabInto(list());
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(displayText(*m_program), report(0));
+    }
+
+    void clearKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    void clearKeys()
+    {
+        QFETCH(int, key);
+        clickRow(10);
+        tabInto(window().clearButton());
+        QTest::keyClick(window().clearButton(), Qt::Key(key));
+        QCOMPARE(displayText(*m_program), std::string(resetMessage));
+        QVERIFY(list()->isEnabled());
+        QCOMPARE(list()->selectedRow(), -1);
+    }
+
+    void displayBoxIsReadOnlyButCopies()
+    {
+        display()->setFocus();
+        QTest::keyClicks(display(), "xyz");
+        QCOMPARE(displayText(*m_program), std::string(guideText));
+        QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(display(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), fromUtf8(guideText).replace("\r\n", "\n"));
+
+        clickRow(7);
+        display()->setFocus();
+        QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(display(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("лекар, аптекар   \n")));
+    }
+
+    void textRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("CR LF line ends") << QByteArray("one\r\ntwo\r\n");
+        QTest::newRow("trailing blanks before CR LF") << QByteArray("лекар, аптекар   \r\n  \r\n");
+        QTest::newRow("no line end") << QByteArray("Направете своя нов избор!");
+        QTest::newRow("lone LF and CR") << QByteArray("a\nb\rc\r\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\n\r\n");
+    }
+
+    void textRoundTrip()
+    {
+        QFETCH(QByteArray, text);
+        ControlSurface& surface = window().surface();
+        const std::string written = text.toStdString();
+        QCOMPARE(surface.writeText(displayBox, written), Status::Ok);
+        std::string read;
+        QCOMPARE(surface.readText(displayBox, read), Status::Ok);
+        QCOMPARE(read, written);
+        std::string quote;
+        QCOMPARE(surface.readText(quoteBox, quote), Status::Ok);
+        QCOMPARE(quote, std::string(quoteText));
+    }
+
+    void misuseFailsWithAStatus_data()
+    {
+        QTest::addColumn<SurfaceOperation>("operation");
+        QTest::addColumn<Status>("status");
+        std::string text;
+        Row row = 0;
+        QTest::newRow("unknown list") << std::function([row](ControlSurface& s) mutable { return s.readListIndex({ ControlArray::List1, 2 }, row); })
+                                      << Status::UnknownElement;
+        QTest::newRow("negative element") << std::function([](ControlSurface& s) { return s.writeVisible({ ControlArray::Text1, -1 }, true); })
+                                          << Status::UnknownElement;
+        QTest::newRow("row past the end") << std::function([](ControlSurface& s) { return s.writeListIndex(objectList, 29); })
+                                          << Status::RowOutOfRange;
+        QTest::newRow("row before -1") << std::function([](ControlSurface& s) { return s.writeListIndex(objectList, -2); })
+                                       << Status::RowOutOfRange;
+        QTest::newRow("item at -1") << std::function([text](ControlSurface& s) mutable { return s.readListItem(professionList, -1, text); })
+                                    << Status::RowOutOfRange;
+        QTest::newRow("text of a list") << std::function([text](ControlSurface& s) mutable { return s.readText(objectList, text); })
+                                        << Status::UnsupportedProperty;
+        QTest::newRow("selection of a button") << std::function([](ControlSurface& s) { return s.writeListIndex(command0, 0); })
+                                               << Status::UnsupportedProperty;
+    }
+
+    void misuseFailsWithAStatus()
+    {
+        QFETCH(SurfaceOperation, operation);
+        QFETCH(Status, status);
+        QCOMPARE(operation(window().surface()), status);
+        QCOMPARE(list()->selectedRow(), -1);
+        QCOMPARE(displayText(*m_program), std::string(guideText));
+    }
+
+    void listIndexWriteRaisesClick()
+    {
+        QSignalSpy spy(list()->selectionModel(), &QItemSelectionModel::selectionChanged);
+        QCOMPARE(window().surface().writeListIndex(objectList, 3), Status::Ok);
+        QCOMPARE(spy.count(), 1);
+        // The write raised Click, and that made the choice.
+        QCOMPARE(displayText(*m_program), report(3));
+        QCOMPARE(window().surface().writeListIndex(objectList, noRow), Status::Ok);
+        QCOMPARE(list()->selectedRow(), -1);
+        QVERIFY(!list()->currentIndex().isValid());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

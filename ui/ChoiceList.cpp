@@ -1,0 +1,40 @@
+#include "ChoiceList.h"
+
+#include <QKeyEvent>
+
+namespace zolinar {
+
+int ChoiceList::selectedRow() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ChoiceList::keyPressEvent(QKeyEvent* event)
+{
+    if (selectedRow() >= 0 || count() == 0 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+
+    int row = -1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        row = 0;
+        break;
+    case Qt::Key_End:
+        row = count() - 1;
+        break;
+    default:
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    event->accept();
+}
+
+} // namespace zolinar

@@ -1,0 +1,175 @@
+#include "MainWindow.h"
+
+#include "Catalogue.h"
+#include "ChoiceList.h"
+#include "WindowDefinition.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace zolinar {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(Colour colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QRect toPixels(TwipsRect rect)
+{
+    return QRect(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width), twipsToPixels(rect.height));
+}
+
+QFont toQFont(const FontDefinition& definition)
+{
+    QFont font(fromUtf8(definition.family), definition.points);
+    // 400 is regular on both the Windows and the OpenType weight scale that
+    // QFont::Weight follows.
+    font.setWeight(static_cast<QFont::Weight>(definition.weight));
+    font.setItalic(definition.italic);
+    font.setUnderline(definition.underline);
+    font.setStrikeOut(definition.strikeOut);
+    return font;
+}
+
+void fillFace(QWidget* widget, Colour colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A graphical button: the face shows its colour itself rather than a
+// style's tint or gradient of it, so a style sheet draws it.
+QString faceStyleSheet(Colour colour)
+{
+    const QColor face = toQColor(colour);
+    return QStringLiteral(
+        "QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+        "QPushButton:focus { border-color: black; }"
+        "QPushButton:pressed { border-style: inset; }")
+        .arg(face.name(), face.lighter(150).name());
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    const WindowDefinition& definition = mainWindowDefinition();
+    setObjectName(fromUtf8(definition.name));
+    setWindowTitle(fromUtf8(definition.caption));
+    setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    setFont(toQFont(definition.font));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(definition.background));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlDefinition& control : definition.controls) {
+        QWidget* widget = build(control);
+        widget->setObjectName(QString::fromStdString(elementName(control.element)));
+        widget->setGeometry(toPixels(control.rect));
+        // Hidden before the window is first shown, so it never appears.
+        widget->setVisible(control.shown);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(control.tabPosition, widget);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    if (!tabOrder.empty())
+        tabOrder.front().second->setFocus();
+}
+
+QWidget* MainWindow::build(const ControlDefinition& definition)
+{
+    const Element element = definition.element;
+    const auto index = static_cast<std::size_t>(element.index);
+    switch (definition.kind) {
+    case ControlKind::Label: {
+        m_label = new QLabel(fromUtf8(definition.text), this);
+        m_label->setAlignment(Qt::AlignCenter);
+        if (definition.face)
+            fillFace(m_label, *definition.face);
+        m_surface.addOther(element, m_label);
+        return m_label;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new ChoiceList(this);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSortingEnabled(false);
+        for (const CatalogueRow& row : catalogue)
+            list->addItem(fromUtf8(definition.items == ListItems::Professions ? row.profession : row.object));
+        // Every pick, by mouse, by key or by a ListIndex write, changes the
+        // selection; that change, and nothing else, raises Click.
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, element] {
+            if (m_handlers.listClick)
+                m_handlers.listClick(element.index);
+        });
+        m_lists[index] = list;
+        m_surface.addList(element, list);
+        return list;
+    }
+    case ControlKind::PushButton: {
+        m_button = new QPushButton(fromUtf8(definition.text), this);
+        // Enter presses a focused button too, as Space does.
+        m_button->setAutoDefault(true);
+        if (definition.face)
+            m_button->setStyleSheet(faceStyleSheet(*definition.face));
+        connect(m_button, &QPushButton::clicked, this, [this, element] {
+            if (m_handlers.commandClick)
+                m_handlers.commandClick(element.index);
+        });
+        m_surface.addOther(element, m_button);
+        return m_button;
+    }
+    case ControlKind::TextBox: {
+        auto* textBox = new QPlainTextEdit(this);
+        textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Read-only, but a person can still select and copy the report.
+        textBox->setReadOnly(true);
+        textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        textBox->setTabChangesFocus(true);
+        m_textBoxes[index] = textBox;
+        m_surface.addTextBox(element, textBox);
+        m_surface.writeText(element, definition.text);
+        return textBox;
+    }
+    }
+    return nullptr;
+}
+
+void MainWindow::load()
+{
+    if (m_handlers.load)
+        m_handlers.load();
+}
+
+QWidget* MainWindow::control(Element element) const
+{
+    const auto index = static_cast<std::size_t>(element.index);
+    switch (element.array) {
+    case ControlArray::Label1: return element.index == 0 ? m_label : nullptr;
+    case ControlArray::List1: return index < 2 ? m_lists[index] : nullptr;
+    case ControlArray::Command1: return element.index == 0 ? m_button : nullptr;
+    case ControlArray::Text1: return index < 2 ? m_textBoxes[index] : nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace zolinar

@@ -1,0 +1,157 @@
+#include "QtControlSurface.h"
+
+#include "ChoiceList.h"
+
+#include <QPlainTextEdit>
+
+namespace zolinar {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The widget's form of a text: one "\n" for each CR LF.
+QString toWidgetLineEnds(std::string_view text)
+{
+    QString converted = fromUtf8(text);
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return converted;
+}
+
+std::string fromWidgetLineEnds(QString text)
+{
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+} // namespace
+
+int QtControlSurface::key(Element element)
+{
+    return static_cast<int>(element.array) << 16 | static_cast<std::uint16_t>(element.index);
+}
+
+void QtControlSurface::addList(Element element, ChoiceList* list)
+{
+    m_entries.insert(key(element), Entry { list, list, nullptr, {}, {} });
+}
+
+void QtControlSurface::addTextBox(Element element, QPlainTextEdit* textBox)
+{
+    m_entries.insert(key(element), Entry { textBox, nullptr, textBox, {}, {} });
+}
+
+void QtControlSurface::addOther(Element element, QWidget* widget)
+{
+    m_entries.insert(key(element), Entry { widget, nullptr, nullptr, {}, {} });
+}
+
+Status QtControlSurface::find(Element element, Entry*& entry)
+{
+    const auto found = m_entries.find(key(element));
+    if (found == m_entries.end())
+        return Status::UnknownElement;
+    if (found->widget.isNull())
+        return Status::ControlFailed;
+    entry = &found.value();
+    return Status::Ok;
+}
+
+Status QtControlSurface::findList(Element element, Entry*& entry)
+{
+    if (const Status status = find(element, entry); failed(status))
+        return status;
+    return entry->list ? Status::Ok : Status::UnsupportedProperty;
+}
+
+Status QtControlSurface::findTextBox(Element element, Entry*& entry)
+{
+    if (const Status status = find(element, entry); failed(status))
+        return status;
+    return entry->textBox ? Status::Ok : Status::UnsupportedProperty;
+}
+
+Status QtControlSurface::readListIndex(Element element, Row& row)
+{
+    Entry* entry = nullptr;
+    if (const Status status = findList(element, entry); failed(status))
+        return status;
+    row = static_cast<Row>(entry->list->selectedRow());
+    return Status::Ok;
+}
+
+Status QtControlSurface::writeListIndex(Element element, Row row)
+{
+    Entry* entry = nullptr;
+    if (const Status status = findList(element, entry); failed(status))
+        return status;
+    ChoiceList* list = entry->list;
+    if (row < noRow || row >= list->count())
+        return Status::RowOutOfRange;
+    // Either branch changes the selection synchronously, so a Click for the
+    // change runs before this returns.
+    if (row == noRow) {
+        // Clears the current row as well, so that the next arrow key picks
+        // the first row rather than moving on from a row nobody chose.
+        list->selectionModel()->clear();
+    } else {
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        list->scrollToItem(list->item(row));
+    }
+    return Status::Ok;
+}
+
+Status QtControlSurface::readListItem(Element element, Row row, std::string& text)
+{
+    Entry* entry = nullptr;
+    if (const Status status = findList(element, entry); failed(status))
+        return status;
+    if (row < 0 || row >= entry->list->count())
+        return Status::RowOutOfRange;
+    text = entry->list->item(row)->text().toStdString();
+    return Status::Ok;
+}
+
+Status QtControlSurface::writeEnabled(Element element, bool enabled)
+{
+    Entry* entry = nullptr;
+    if (const Status status = find(element, entry); failed(status))
+        return status;
+    entry->widget->setEnabled(enabled);
+    return Status::Ok;
+}
+
+Status QtControlSurface::writeVisible(Element element, bool visible)
+{
+    Entry* entry = nullptr;
+    if (const Status status = find(element, entry); failed(status))
+        return status;
+    entry->widget->setVisible(visible);
+    return Status::Ok;
+}
+
+Status QtControlSurface::readText(Element element, std::string& text)
+{
+    Entry* entry = nullptr;
+    if (const Status status = findTextBox(element, entry); failed(status))
+        return status;
+    const QString held = entry->textBox->toPlainText();
+    text = held == entry->heldAfterWrite ? entry->written : fromWidgetLineEnds(held);
+    return Status::Ok;
+}
+
+Status QtControlSurface::writeText(Element element, std::string_view text)
+{
+    Entry* entry = nullptr;
+    if (const Status status = findTextBox(element, entry); failed(status))
+        return status;
+    entry->textBox->setPlainText(toWidgetLineEnds(text));
+    entry->written = text;
+    entry->heldAfterWrite = entry->textBox->toPlainText();
+    return Status::Ok;
+}
+
+} // namespace zolinar

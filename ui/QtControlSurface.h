@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ControlSurface.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace zolinar {
+
+class ChoiceList;
+
+// The control operations of the event procedures, carried out on real Qt
+// widgets. Elements are registered with the widget that stands for them;
+// an element that was never registered, a property its widget does not have,
+// a row outside the list, or a widget that no longer exists gives a failed
+// status, never a crash.
+//
+// Text keeps the procedures' exact characters. QPlainTextEdit stores CR LF as
+// a paragraph break and hands back "\n", so the surface remembers the last
+// text it wrote together with what the widget made of it: while the widget
+// still holds that, a read returns exactly what was written, CR LF and
+// trailing blanks included. Text that changed in the widget since then is
+// read back with CR LF line ends.
+class QtControlSurface final : public ControlSurface {
+public:
+    void addList(Element element, ChoiceList* list);
+    void addTextBox(Element element, QPlainTextEdit* textBox);
+    void addOther(Element element, QWidget* widget);
+
+    Status readListIndex(Element list, Row& row) override;
+    Status writeListIndex(Element list, Row row) override;
+    Status readListItem(Element list, Row row, std::string& text) override;
+    Status writeEnabled(Element element, bool enabled) override;
+    Status writeVisible(Element element, bool visible) override;
+    Status readText(Element textBox, std::string& text) override;
+    Status writeText(Element textBox, std::string_view text) override;
+
+private:
+    struct Entry {
+        QPointer<QWidget> widget;
+        ChoiceList* list = nullptr;
+        QPlainTextEdit* textBox = nullptr;
+        std::string written;  // last text written, exactly
+        QString heldAfterWrite; // what the widget held right after that write
+    };
+
+    static int key(Element element);
+    Status find(Element element, Entry*& entry);
+    Status findList(Element element, Entry*& entry);
+    Status findTextBox(Element element, Entry*& entry);
+
+    QHash<int, Entry> m_entries;
+};
+
+} // namespace zolinar
