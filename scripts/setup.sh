@@ -13,7 +13,7 @@ packages=(
     # end-to-end run under a virtual X server with real X input
     libgtest-dev libgmock-dev
     binutils-mingw-w64-x86-64
-    xvfb xdotool xclip libx11-dev
+    xvfb xdotool xclip x11-utils libx11-dev
 )
 
 missing=()

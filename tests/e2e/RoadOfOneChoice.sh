@@ -37,6 +37,9 @@ window=$(timeout 10 xdotool search --sync --onlyvisible --name 'example\.org' | 
     || fail "the window did not appear"
 xdotool windowfocus --sync "$window"
 
+# The window carries the program's 32 x 32 icon.
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no 32 x 32 icon"
+
 # Clicks at a point given in the window's own pixels.
 click_at() {
     xdotool mousemove --window "$window" --sync "$1" "$2" click 1
