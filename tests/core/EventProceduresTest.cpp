@@ -119,6 +119,8 @@ struct ResetCase {
     std::optional<std::string_view> display; // nullopt: the guide text
 };
 
+void PrintTo(const ResetCase& test, std::ostream* out) { *out << test.name; }
+
 class Reset : public ::testing::TestWithParam<ResetCase> { };
 
 TEST_P(Reset, leavesTheWindowReady)
@@ -178,6 +180,8 @@ struct FaultCase {
     Call failingCall;
     std::function<void(const Window&)> earlierStepsDone;
 };
+
+void PrintTo(const FaultCase& test, std::ostream* out) { *out << test.name; }
 
 class FailureAtEveryStep : public ::testing::TestWithParam<FaultCase> { };
 
