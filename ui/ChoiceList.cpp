@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace zolinar {
 
 int ChoiceList::selectedRow() const
@@ -28,6 +30,12 @@ void ChoiceList::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_End:
         row = count() - 1;
+        break;
+    case Qt::Key_Space:
+        // Picks the row under the focus frame. QListWidget marks the first
+        // row only the first time the list gets the focus; after a Clear
+        // there may be none, and Space would do nothing.
+        row = std::max(currentRow(), 0);
         break;
     default:
         QListWidget::keyPressEvent(event);

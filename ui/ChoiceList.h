@@ -7,8 +7,9 @@ namespace zolinar {
 // A single-selection list in which every keyboard move is a pick. A plain
 // QListWidget marks the first row as current, unselected, when it gets the
 // focus; Down would then skip that row and pick the second. Here, while no
-// row is selected, Up, Down, Home, Page Up and Page Down pick the first row
-// and End picks the last, as in a classic list box. With a row selected the
+// row is selected, Up, Down, Home, Page Up and Page Down pick the first row,
+// End picks the last, and Space the row under the focus frame or else the
+// first, as in a classic list box. With a row selected the
 // list behaves as QListWidget does. What a pick means is left to whoever
 // listens to the selection.
 class ChoiceList final : public QListWidget {

@@ -252,13 +252,28 @@ private slots:
         QVERIFY(QApplication::focusWidget() != list());
     }
 
-    void afterClearTheNextArrowPicksTheFirstRowAgain()
+    void afterClearTheNextKeyPicksTheFirstRowAgain_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("backwards");
+        QTest::newRow("Down, reached with Tab") << int(Qt::Key_Down) << false;
+        QTest::newRow("Space, reached with Tab") << int(Qt::Key_Space) << false;
+        QTest::newRow("Space, reached with Shift+Tab") << int(Qt::Key_Space) << true;
+    }
+
+    void afterClearTheNextKeyPicksTheFirstRowAgain()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, backwards);
         tabInto(list());
         QTest::keyClick(list(), Qt::Key_End);
         QTest::keyClick(window().clearButton(), Qt::Key_Space);
-        tabInto(list());
-        QTest::keyClick(list(), Qt::Key_Down);
+        if (backwards)
+            QTest::keyClick(window().clearButton(), Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            tabInto(list());
+        QCOMPARE(QApplication::focusWidget(), list());
+        QTest::keyClick(list(), Qt::Key(key));
         QCOMPARE(displayText(*m_program), report(0));
     }
 
