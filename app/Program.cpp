@@ -53,8 +53,13 @@ QString reportText(const std::exception& error)
 
 Program::Program(const SurfaceWrapper& wrapSurface)
     : m_wrappedSurface(wrapSurface ? wrapSurface(m_window.surface()) : nullptr)
-    , m_procedures(m_wrappedSurface ? *m_wrappedSurface : m_window.surface())
-    , m_guard([this](const std::exception& error) { report(&m_window, error); },
+    , m_gate(m_wrappedSurface ? *m_wrappedSurface : m_window.surface())
+    , m_procedures(m_gate)
+    , m_guard(
+          [this](const std::exception& error) {
+              m_gate.close();
+              report(&m_window, error);
+          },
           [this](int status) {
               // Before the loop runs, run() sees hasEnded() after Load.
               if (m_looping)

@@ -3,6 +3,7 @@
 #include "EventGuard.h"
 #include "EventProcedures.h"
 #include "MainWindow.h"
+#include "SurfaceGate.h"
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,7 @@ private:
 
     MainWindow m_window;
     std::unique_ptr<ControlSurface> m_wrappedSurface;
+    SurfaceGate m_gate;
     EventProcedures m_procedures;
     EventGuard m_guard;
     bool m_looping = false;

@@ -1,6 +1,7 @@
 #include "ChoiceList.h"
 #include "InstrumentedSurface.h"
 #include "Program.h"
+#include "Texts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,21 +71,43 @@ private slots:
     void aFailedOperationIsReportedAndEndsTheProgram_data()
     {
         QTest::addColumn<int>("failingCall");
-        QTest::addColumn<bool>("pick");
+        QTest::addColumn<int>("userActions"); // 0: none, 1: pick row 2, 2: pick row 2 and Clear
         QTest::addColumn<QStringList>("reportNames");
-        // Load makes two calls; a pick makes nine more.
-        QTest::newRow("load clearing the selection") << 1 << false << QStringList { "List1(0)", "ListIndex", "запис" };
-        QTest::newRow("load hiding the professions") << 2 << false << QStringList { "List1(1)", "Visible", "запис" };
-        QTest::newRow("pick reading the row") << 3 << true << QStringList { "List1(0)", "ListIndex", "четене" };
-        QTest::newRow("pick reading the profession") << 9 << true << QStringList { "List1(1)", "List", "четене" };
-        QTest::newRow("pick locking the list") << 11 << true << QStringList { "List1(0)", "Enabled", "запис" };
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("listEnabled");
+        QTest::addColumn<int>("selectedRow");
+        const QString guide = QString::fromUtf8(guideText.data(), qsizetype(guideText.size()));
+        const QString first = QStringLiteral("Детето е излязло от кръга с: \r\n");
+        const QString object = first + QStringLiteral("Избран предмет: книга\r\n");
+        const QString report = object + QStringLiteral("Предполагаема професия: писател по вида тема\r\n");
+        // Every control operation of every procedure, in the order they run:
+        // Load makes two, a pick nine, and Clear four, the read of the Click
+        // that its selection write raises included.
+        QTest::newRow("load: clear the selection") << 1 << 0 << QStringList { "List1(0)", "ListIndex", "запис" } << guide << true << -1;
+        QTest::newRow("load: hide the professions") << 2 << 0 << QStringList { "List1(1)", "Visible", "запис" } << guide << true << -1;
+        QTest::newRow("pick: read the row") << 3 << 1 << QStringList { "List1(0)", "ListIndex", "четене" } << guide << true << 2;
+        QTest::newRow("pick: write the first line") << 4 << 1 << QStringList { "Text1(0)", "Text", "запис" } << guide << true << 2;
+        QTest::newRow("pick: read it back") << 5 << 1 << QStringList { "Text1(0)", "Text", "четене" } << first << true << 2;
+        QTest::newRow("pick: read the object") << 6 << 1 << QStringList { "List1(0)", "List", "четене" } << first << true << 2;
+        QTest::newRow("pick: write the object line") << 7 << 1 << QStringList { "Text1(0)", "Text", "запис" } << first << true << 2;
+        QTest::newRow("pick: read that back") << 8 << 1 << QStringList { "Text1(0)", "Text", "четене" } << object << true << 2;
+        QTest::newRow("pick: read the profession") << 9 << 1 << QStringList { "List1(1)", "List", "четене" } << object << true << 2;
+        QTest::newRow("pick: write the profession line") << 10 << 1 << QStringList { "Text1(0)", "Text", "запис" } << object << true << 2;
+        QTest::newRow("pick: lock the list") << 11 << 1 << QStringList { "List1(0)", "Enabled", "запис" } << report << true << 2;
+        QTest::newRow("clear: clear the selection") << 12 << 2 << QStringList { "List1(0)", "ListIndex", "запис" } << report << false << 2;
+        QTest::newRow("clear: the click it raises reads the row") << 13 << 2 << QStringList { "List1(0)", "ListIndex", "четене" } << report << false << -1;
+        QTest::newRow("clear: unlock the list") << 14 << 2 << QStringList { "List1(0)", "Enabled", "запис" } << report << false << -1;
+        QTest::newRow("clear: write the message") << 15 << 2 << QStringList { "Text1(0)", "Text", "запис" } << report << true << -1;
     }
 
     void aFailedOperationIsReportedAndEndsTheProgram()
     {
         QFETCH(int, failingCall);
-        QFETCH(bool, pick);
+        QFETCH(int, userActions);
         QFETCH(QStringList, reportNames);
+        QFETCH(QString, display);
+        QFETCH(bool, listEnabled);
+        QFETCH(int, selectedRow);
 
         InstrumentedSurface* instrumented = nullptr;
         Program program([&](ControlSurface& window) {
@@ -93,10 +116,12 @@ private slots:
             instrumented = surface.get();
             return surface;
         });
-        if (pick) {
+        if (userActions > 0) {
             QTimer::singleShot(0, &program.window(), [&] {
                 ChoiceList* list = program.window().objectListWidget();
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+                if (userActions > 1)
+                    QTest::mouseClick(program.window().clearButton(), Qt::LeftButton);
             });
         }
         ReportReader reader;
@@ -108,7 +133,15 @@ private slots:
         for (const QString& name : reportNames)
             QVERIFY2(reader.text().contains(name), qPrintable(reader.text()));
         QVERIFY2(reader.text().contains(QStringLiteral("-4")), qPrintable(reader.text()));
+
+        // The procedure stopped at the failing step: no operation after it
+        // reached the window, and what the earlier steps did is still there.
         QCOMPARE(instrumented->calls().size(), static_cast<std::size_t>(failingCall));
+        std::string text;
+        QCOMPARE(program.window().surface().readText(displayBox, text), Status::Ok);
+        QCOMPARE(QString::fromStdString(text), display);
+        QCOMPARE(program.window().objectListWidget()->isEnabled(), listEnabled);
+        QCOMPARE(program.window().objectListWidget()->selectedRow(), selectedRow);
     }
 
     void eventsAfterTheFailureAreIgnored()
