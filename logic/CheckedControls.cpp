@@ -28,9 +28,9 @@ void CheckedControls::setListIndex(Element list, Row row)
 
 std::string CheckedControls::listItem(Element list, Row row)
 {
-    std::string text;
-    check(m_surface.readListItem(list, row, text), list, Property::List, Operation::Read);
-    return text;
+    std::string item;
+    check(m_surface.readListItem(list, row, item), list, Property::List, Operation::Read);
+    return item;
 }
 
 void CheckedControls::setEnabled(Element list, bool enabled)
@@ -45,9 +45,9 @@ void CheckedControls::setVisible(Element list, bool visible)
 
 std::string CheckedControls::text(Element textBox)
 {
-    std::string text;
-    check(m_surface.readText(textBox, text), textBox, Property::Text, Operation::Read);
-    return text;
+    std::string value;
+    check(m_surface.readText(textBox, value), textBox, Property::Text, Operation::Read);
+    return value;
 }
 
 void CheckedControls::setText(Element textBox, std::string_view text)

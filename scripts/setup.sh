@@ -14,6 +14,10 @@ packages=(
     libgtest-dev libgmock-dev
     binutils-mingw-w64-x86-64
     xvfb xdotool xclip x11-utils libx11-dev
+    # proof under faults: leak check and system-call trace of the real program
+    valgrind strace
+    # static analysis
+    clang-tidy cppcheck
 )
 
 missing=()

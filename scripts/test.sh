@@ -21,7 +21,7 @@ ctest --test-dir build/full --output-on-failure -j "$jobs"
 
 cmake -S . -B build/asan -DZOLINAR_SANITIZE=ON -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build/asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1 \
+ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
 LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure -j "$jobs"

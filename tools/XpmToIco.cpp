@@ -52,7 +52,7 @@ bool parse(std::istream& in, Picture& picture, std::string& error)
         error = "unsupported XPM header: " + strings[0];
         return false;
     }
-    if (strings.size() < static_cast<std::size_t>(1 + colours + picture.height)) {
+    if (strings.size() < 1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(picture.height)) {
         error = "XPM is shorter than its header says";
         return false;
     }
@@ -60,7 +60,7 @@ bool parse(std::istream& in, Picture& picture, std::string& error)
     std::map<char, std::uint8_t> indexOf;
     picture.palette.push_back({ 0, 0, 0 });
     for (int i = 0; i < colours; ++i) {
-        const std::string& entry = strings[static_cast<std::size_t>(1 + i)];
+        const std::string& entry = strings[1 + static_cast<std::size_t>(i)];
         const auto value = entry.find(" c ");
         if (entry.empty() || value == std::string::npos) {
             error = "unsupported colour entry: " + entry;
@@ -85,7 +85,7 @@ bool parse(std::istream& in, Picture& picture, std::string& error)
     }
 
     for (int y = 0; y < picture.height; ++y) {
-        const std::string& row = strings[static_cast<std::size_t>(1 + colours + y)];
+        const std::string& row = strings[1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(y)];
         if (row.size() != static_cast<std::size_t>(picture.width)) {
             error = "row " + std::to_string(y) + " has the wrong width";
             return false;
@@ -187,7 +187,8 @@ int main(int argc, char* argv[])
     }
     const auto bytes = icoFile(picture);
     std::ofstream out(argv[2], std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    // Bytes to a binary stream: the one place a char view of them is needed.
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())); // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
     if (!out) {
         std::cerr << "XpmToIco: cannot write " << argv[2] << '\n';
         return 1;

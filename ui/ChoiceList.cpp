@@ -12,6 +12,16 @@ int ChoiceList::selectedRow() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+void ChoiceList::keyboardSearch(const QString& search)
+{
+    // A new search in QListWidget starts after the current row, so with the
+    // first row marked current, "м" would skip "мобилен телефон" and pick
+    // "макара с конец". With nothing chosen yet there is nothing to skip.
+    if (selectedRow() < 0)
+        selectionModel()->clearCurrentIndex();
+    QListWidget::keyboardSearch(search);
+}
+
 void ChoiceList::keyPressEvent(QKeyEvent* event)
 {
     if (selectedRow() >= 0 || count() == 0 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {

@@ -9,8 +9,9 @@ namespace zolinar {
 // focus; Down would then skip that row and pick the second. Here, while no
 // row is selected, Up, Down, Home, Page Up and Page Down pick the first row,
 // End picks the last, and Space the row under the focus frame or else the
-// first, as in a classic list box. With a row selected the
-// list behaves as QListWidget does. What a pick means is left to whoever
+// first, as in a classic list box; a typed letter picks the first row from
+// the top that starts with it. With a row selected the list behaves as
+// QListWidget does. What a pick means is left to whoever
 // listens to the selection.
 class ChoiceList final : public QListWidget {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
 
     // The selected row, or -1.
     int selectedRow() const;
+
+    void keyboardSearch(const QString& search) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -78,14 +78,14 @@ MainWindow::MainWindow(QWidget* parent)
     setAutoFillBackground(true);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlDefinition& control : definition.controls) {
-        QWidget* widget = build(control);
-        widget->setObjectName(QString::fromStdString(elementName(control.element)));
-        widget->setGeometry(toPixels(control.rect));
+    for (const ControlDefinition& controlDefinition : definition.controls) {
+        QWidget* widget = build(controlDefinition);
+        widget->setObjectName(QString::fromStdString(elementName(controlDefinition.element)));
+        widget->setGeometry(toPixels(controlDefinition.rect));
         // Hidden before the window is first shown, so it never appears.
-        widget->setVisible(control.shown);
+        widget->setVisible(controlDefinition.shown);
         if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(control.tabPosition, widget);
+            tabOrder.emplace_back(controlDefinition.tabPosition, widget);
     }
     std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)

@@ -31,13 +31,13 @@ public:
     void addTextBox(Element element, QPlainTextEdit* textBox);
     void addOther(Element element, QWidget* widget);
 
-    Status readListIndex(Element list, Row& row) override;
-    Status writeListIndex(Element list, Row row) override;
-    Status readListItem(Element list, Row row, std::string& text) override;
+    Status readListIndex(Element element, Row& row) override;
+    Status writeListIndex(Element element, Row row) override;
+    Status readListItem(Element element, Row row, std::string& text) override;
     Status writeEnabled(Element element, bool enabled) override;
     Status writeVisible(Element element, bool visible) override;
-    Status readText(Element textBox, std::string& text) override;
-    Status writeText(Element textBox, std::string_view text) override;
+    Status readText(Element element, std::string& text) override;
+    Status writeText(Element element, std::string_view text) override;
 
 private:
     struct Entry {

@@ -64,22 +64,22 @@ Status MemoryControlSurface::findTextBox(Element element, TextBox*& textBox)
 
 Status MemoryControlSurface::readListIndex(Element element, Row& row)
 {
-    List* list = nullptr;
-    if (const Status status = findList(element, list); failed(status))
+    List* target = nullptr;
+    if (const Status status = findList(element, target); failed(status))
         return status;
-    row = list->selected;
+    row = target->selected;
     return Status::Ok;
 }
 
 Status MemoryControlSurface::writeListIndex(Element element, Row row)
 {
-    List* list = nullptr;
-    if (const Status status = findList(element, list); failed(status))
+    List* target = nullptr;
+    if (const Status status = findList(element, target); failed(status))
         return status;
-    if (row < noRow || row >= static_cast<Row>(list->items.size()))
+    if (row < noRow || row >= static_cast<Row>(target->items.size()))
         return Status::RowOutOfRange;
-    const bool changed = list->selected != row;
-    list->selected = row;
+    const bool changed = target->selected != row;
+    target->selected = row;
     const bool raise = m_clickOnWrite == ClickOnWrite::Always
         || (m_clickOnWrite == ClickOnWrite::WhenChanged && changed);
     if (raise && m_onListClick)
@@ -89,55 +89,55 @@ Status MemoryControlSurface::writeListIndex(Element element, Row row)
 
 Status MemoryControlSurface::readListItem(Element element, Row row, std::string& text)
 {
-    List* list = nullptr;
-    if (const Status status = findList(element, list); failed(status))
+    List* target = nullptr;
+    if (const Status status = findList(element, target); failed(status))
         return status;
-    if (row < 0 || row >= static_cast<Row>(list->items.size()))
+    if (row < 0 || row >= static_cast<Row>(target->items.size()))
         return Status::RowOutOfRange;
-    text = list->items[static_cast<std::size_t>(row)];
+    text = target->items[static_cast<std::size_t>(row)];
     return Status::Ok;
 }
 
 Status MemoryControlSurface::writeEnabled(Element element, bool enabled)
 {
-    List* list = nullptr;
-    if (const Status status = findList(element, list); failed(status))
+    List* target = nullptr;
+    if (const Status status = findList(element, target); failed(status))
         return status;
-    list->enabled = enabled;
+    target->enabled = enabled;
     return Status::Ok;
 }
 
 Status MemoryControlSurface::writeVisible(Element element, bool visible)
 {
     if (element.array == ControlArray::Text1) {
-        TextBox* textBox = nullptr;
-        if (const Status status = findTextBox(element, textBox); failed(status))
+        TextBox* target = nullptr;
+        if (const Status status = findTextBox(element, target); failed(status))
             return status;
-        textBox->visible = visible;
+        target->visible = visible;
         return Status::Ok;
     }
-    List* list = nullptr;
-    if (const Status status = findList(element, list); failed(status))
+    List* target = nullptr;
+    if (const Status status = findList(element, target); failed(status))
         return status;
-    list->visible = visible;
+    target->visible = visible;
     return Status::Ok;
 }
 
 Status MemoryControlSurface::readText(Element element, std::string& text)
 {
-    TextBox* textBox = nullptr;
-    if (const Status status = findTextBox(element, textBox); failed(status))
+    TextBox* target = nullptr;
+    if (const Status status = findTextBox(element, target); failed(status))
         return status;
-    text = textBox->text;
+    text = target->text;
     return Status::Ok;
 }
 
 Status MemoryControlSurface::writeText(Element element, std::string_view text)
 {
-    TextBox* textBox = nullptr;
-    if (const Status status = findTextBox(element, textBox); failed(status))
+    TextBox* target = nullptr;
+    if (const Status status = findTextBox(element, target); failed(status))
         return status;
-    textBox->text = text;
+    target->text = text;
     return Status::Ok;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,10 +11,8 @@ namespace zolinar::testing {
 // Characters (Unicode code points) in a UTF-8 text, as a person counts them.
 inline std::size_t characterCount(std::string_view utf8)
 {
-    std::size_t count = 0;
-    for (const char byte : utf8)
-        count += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
-    return count;
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(),
+        [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
 }
 
 // Splits at every CR LF; a text that ends with CR LF gives an empty last part.

@@ -234,6 +234,8 @@ private slots:
         QTest::newRow("End picks the last row") << int(Qt::Key_End) << QString() << 28;
         QTest::newRow("Space picks the row under the focus") << int(Qt::Key_Space) << QString() << 0;
         QTest::newRow("a letter picks the first match") << 0 << QStringLiteral("т") << 28;
+        QTest::newRow("a letter picks the first row when it matches") << 0 << QStringLiteral("м") << 0;
+        QTest::newRow("a capital letter picks the first match") << 0 << QStringLiteral("К") << 2;
     }
 
     void keyboardPicks()

@@ -1,0 +1,70 @@
+# Shared by the end-to-end scripts: a private Xvfb, the program started on
+# it, its window found, and clean-up on exit. Source it; it sets DISPLAY.
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
+    # Waits for Xvfb to be gone: a server still shutting down removes its
+    # socket, which the next test's server may already have taken over.
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display itself and writes its number to the pipe.
+start_xvfb() {
+    exec {display_fd}<> <(:)
+    Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    read -r -t 10 -u "$display_fd" display_number || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$display_number"
+    unset QT_QPA_PLATFORM
+}
+
+# Starts the command given (the program, perhaps under a tool) in the
+# background and waits for its window; sets app_pid and window.
+start_program() {
+    "$@" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    local deadline=$((SECONDS + ${window_timeout:-10}))
+    window=
+    # Polls more often than xdotool's own --sync, which waits half a second.
+    while [[ -z $window ]]; do
+        window=$(xdotool search --onlyvisible --name 'example\.org' 2>/dev/null | head -n 1 || true)
+        [[ -n $window ]] && break
+        ((SECONDS < deadline)) || fail "the window did not appear: $(tail -n 20 "$work/app.log")"
+        kill -0 "$app_pid" 2>/dev/null || fail "the program ended before its window appeared: $(tail -n 20 "$work/app.log")"
+        sleep 0.05
+    done
+    xdotool windowfocus --sync "$window"
+}
+
+# Clicks at a point given in the window's own pixels.
+click_at() {
+    xdotool mousemove --window "$window" --sync "$1" "$2" click 1
+    sleep "${click_pause:-0.2}"
+}
+
+# Closes the window as a window manager would and waits for the program to
+# end; sets status to its exit status.
+close_program() {
+    "$close_window" "$window"
+    local deadline=$((SECONDS + ${exit_timeout:-10}))
+    while kill -0 "$app_pid" 2>/dev/null && [[ $(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null) != Z ]]; do
+        ((SECONDS < deadline)) || fail "the program did not end when its window closed"
+        sleep 0.05
+    done
+    status=0
+    wait "$app_pid" || status=$?
+    app_pid=
+}
