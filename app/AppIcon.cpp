@@ -10,7 +10,12 @@ namespace {
 
 QIcon appIcon()
 {
-    return QIcon(QPixmap(hamburgerXpm));
+    const QPixmap picture(hamburgerXpm);
+    QIcon icon(picture);
+    // Twice the size with every pixel doubled, for high-DPI screens: pixel
+    // art scaled smoothly would blur.
+    icon.addPixmap(picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
 }
 
 } // namespace zolinar

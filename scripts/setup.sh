@@ -18,6 +18,8 @@ packages=(
     valgrind strace
     # static analysis
     clang-tidy cppcheck
+    # installation and packaging checks
+    desktop-file-utils appstream lintian dpkg-dev man-db
 )
 
 missing=()

@@ -111,7 +111,10 @@ Status QtControlSurface::readListItem(Element element, Row row, std::string& tex
         return status;
     if (row < 0 || row >= entry->list->count())
         return Status::RowOutOfRange;
-    text = entry->list->item(row)->text().toStdString();
+    const QListWidgetItem* item = entry->list->item(row);
+    if (!item)
+        return Status::ControlFailed;
+    text = item->text().toStdString();
     return Status::Ok;
 }
 
@@ -120,7 +123,10 @@ Status QtControlSurface::writeEnabled(Element element, bool enabled)
     Entry* entry = nullptr;
     if (const Status status = find(element, entry); failed(status))
         return status;
-    entry->widget->setEnabled(enabled);
+    QWidget* widget = entry->widget.data();
+    if (!widget)
+        return Status::ControlFailed;
+    widget->setEnabled(enabled);
     return Status::Ok;
 }
 
@@ -129,7 +135,10 @@ Status QtControlSurface::writeVisible(Element element, bool visible)
     Entry* entry = nullptr;
     if (const Status status = find(element, entry); failed(status))
         return status;
-    entry->widget->setVisible(visible);
+    QWidget* widget = entry->widget.data();
+    if (!widget)
+        return Status::ControlFailed;
+    widget->setVisible(visible);
     return Status::Ok;
 }
 

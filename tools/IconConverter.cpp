@@ -1,12 +1,17 @@
-// Turns the program's XPM picture into a Windows icon file: one 32 x 32
-// image, 8 bits per pixel with a 256-entry palette and a transparency mask.
-// The XPM is the only source of the picture; the build derives the icon for
-// the Windows resource script from it with this tool.
+// Derives the program's icon files from its XPM picture, the one source of
+// the icon: a Windows .ico (one image, 8 bits per pixel with a 256-entry
+// palette and a transparency mask) for the resource script, and palette PNGs
+// for the desktop's icon theme, optionally scaled up by a whole factor with
+// each pixel repeated so that the pixel art stays crisp.
 //
 // It reads the XPM subset the picture uses: one character per pixel, colours
-// given as "c #RRGGBB" or "c None".
+// given as "c #RRGGBB" or "c None". The PNG is written with stored (not
+// compressed) deflate blocks, which every reader accepts, so it needs no
+// compression library.
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -166,31 +171,141 @@ std::vector<std::uint8_t> icoFile(const Picture& picture)
     return out;
 }
 
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0)
+{
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> entries {};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1U) ? 0xEDB88320U ^ (c >> 1) : c >> 1;
+            entries[n] = c;
+        }
+        return entries;
+    }();
+    crc = ~crc;
+    for (std::size_t i = 0; i < size; ++i)
+        crc = table[(crc ^ data[i]) & 0xFFU] ^ (crc >> 8);
+    return ~crc;
+}
+
+void putBig32(std::vector<std::uint8_t>& out, std::uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+void pngChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data)
+{
+    putBig32(out, static_cast<std::uint32_t>(data.size()));
+    std::vector<std::uint8_t> typed(type, type + 4);
+    typed.insert(typed.end(), data.begin(), data.end());
+    out.insert(out.end(), typed.begin(), typed.end());
+    putBig32(out, crc32(typed.data(), typed.size()));
+}
+
+Picture scaled(const Picture& picture, int factor)
+{
+    Picture result = picture;
+    result.width = picture.width * factor;
+    result.height = picture.height * factor;
+    result.pixels.clear();
+    for (int y = 0; y < result.height; ++y) {
+        for (int x = 0; x < result.width; ++x)
+            result.pixels.push_back(picture.pixels[static_cast<std::size_t>(y / factor * picture.width + x / factor)]);
+    }
+    return result;
+}
+
+std::vector<std::uint8_t> pngFile(const Picture& picture)
+{
+    const auto width = static_cast<std::uint32_t>(picture.width);
+    const auto height = static_cast<std::uint32_t>(picture.height);
+    std::vector<std::uint8_t> out { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+
+    std::vector<std::uint8_t> header;
+    putBig32(header, width);
+    putBig32(header, height);
+    header.insert(header.end(), { 8, 3, 0, 0, 0 }); // 8-bit palette, no interlace
+    pngChunk(out, "IHDR", header);
+
+    std::vector<std::uint8_t> palette;
+    std::vector<std::uint8_t> alpha;
+    for (std::size_t i = 0; i < picture.palette.size(); ++i) {
+        palette.insert(palette.end(), picture.palette[i].begin(), picture.palette[i].end());
+        alpha.push_back(i == 0 ? 0 : 255);
+    }
+    pngChunk(out, "PLTE", palette);
+    pngChunk(out, "tRNS", alpha);
+
+    // Each row: filter type 0, then the palette indices.
+    std::vector<std::uint8_t> raw;
+    for (std::uint32_t y = 0; y < height; ++y) {
+        raw.push_back(0);
+        raw.insert(raw.end(), picture.pixels.begin() + static_cast<std::ptrdiff_t>(y * width),
+            picture.pixels.begin() + static_cast<std::ptrdiff_t>((y + 1) * width));
+    }
+    std::vector<std::uint8_t> zlib { 0x78, 0x01 };
+    for (std::size_t at = 0; at < raw.size() || at == 0;) {
+        const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
+        const bool last = at + length == raw.size();
+        zlib.push_back(last ? 1 : 0);
+        put16(zlib, static_cast<unsigned>(length));
+        put16(zlib, static_cast<unsigned>(~length & 0xFFFFU));
+        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at), raw.begin() + static_cast<std::ptrdiff_t>(at + length));
+        at += length;
+        if (last)
+            break;
+    }
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (const std::uint8_t byte : raw) {
+        a = (a + byte) % 65521U;
+        b = (b + a) % 65521U;
+    }
+    putBig32(zlib, (b << 16) | a);
+    pngChunk(out, "IDAT", zlib);
+    pngChunk(out, "IEND", {});
+    return out;
+}
+
+bool endsWith(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::cerr << "usage: XpmToIco picture.xpm icon.ico\n";
+    const std::vector<std::string> args(argv, argv + argc);
+    if (args.size() < 3 || args.size() > 4 || !(endsWith(args[2], ".ico") || endsWith(args[2], ".png"))) {
+        std::cerr << "usage: IconConverter picture.xpm icon.ico\n"
+                     "       IconConverter picture.xpm icon.png [whole scale factor]\n";
         return 2;
     }
-    std::ifstream in(argv[1]);
+    const int factor = args.size() == 4 ? std::atoi(args[3].c_str()) : 1;
+    if (factor < 1 || factor > 16 || (factor != 1 && endsWith(args[2], ".ico"))) {
+        std::cerr << "IconConverter: the scale factor must be 1 to 16, and 1 for .ico\n";
+        return 2;
+    }
+    std::ifstream in(args[1]);
     if (!in) {
-        std::cerr << "XpmToIco: cannot read " << argv[1] << '\n';
+        std::cerr << "IconConverter: cannot read " << args[1] << '\n';
         return 1;
     }
     Picture picture;
     std::string error;
     if (!parse(in, picture, error)) {
-        std::cerr << "XpmToIco: " << argv[1] << ": " << error << '\n';
+        std::cerr << "IconConverter: " << args[1] << ": " << error << '\n';
         return 1;
     }
-    const auto bytes = icoFile(picture);
-    std::ofstream out(argv[2], std::ios::binary);
+    const auto bytes = endsWith(args[2], ".ico") ? icoFile(picture) : pngFile(scaled(picture, factor));
+    std::ofstream out(args[2], std::ios::binary);
     // Bytes to a binary stream: the one place a char view of them is needed.
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())); // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
     if (!out) {
-        std::cerr << "XpmToIco: cannot write " << argv[2] << '\n';
+        std::cerr << "IconConverter: cannot write " << args[2] << '\n';
         return 1;
     }
     return 0;
