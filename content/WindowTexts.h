@@ -9,6 +9,15 @@ inline constexpr std::string_view windowCaption = "www.example.org  ИТ - оп�
 inline constexpr std::string_view titleCaption = "Золинар - релация между предмет и професия";
 inline constexpr std::string_view clearCaption = "Чисти";
 
+// What a screen reader says for each control a person can reach.
+inline constexpr std::string_view objectListName = "Предмети";
+inline constexpr std::string_view objectListDescription = "Изберете предмета, с който детето е излязло от кръга";
+inline constexpr std::string_view displayBoxName = "Отговор";
+inline constexpr std::string_view displayBoxDescription = "Предметът и професията, която той предсказва";
+inline constexpr std::string_view clearButtonDescription = "Отключва списъка за нов избор";
+inline constexpr std::string_view professionListName = "Професии";
+inline constexpr std::string_view quoteBoxName = "Цитат";
+
 // The report shown when a control operation fails and the program must end.
 // The placeholders %1 to %4 stand for the element (List1(0)), the property
 // (ListIndex), the operation and the status code with its meaning.

@@ -20,6 +20,8 @@ packages=(
     clang-tidy cppcheck
     # installation and packaging checks
     desktop-file-utils appstream lintian dpkg-dev man-db
+    # accessibility: the AT-SPI bus and a client to read the window through it
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -212,7 +212,8 @@ Picture scaled(const Picture& picture, int factor)
     result.pixels.clear();
     for (int y = 0; y < result.height; ++y) {
         for (int x = 0; x < result.width; ++x)
-            result.pixels.push_back(picture.pixels[static_cast<std::size_t>(y / factor * picture.width + x / factor)]);
+            result.pixels.push_back(picture.pixels[static_cast<std::size_t>(y / factor) * static_cast<std::size_t>(picture.width)
+                + static_cast<std::size_t>(x / factor)]);
     }
     return result;
 }
@@ -242,8 +243,8 @@ std::vector<std::uint8_t> pngFile(const Picture& picture)
     std::vector<std::uint8_t> raw;
     for (std::uint32_t y = 0; y < height; ++y) {
         raw.push_back(0);
-        raw.insert(raw.end(), picture.pixels.begin() + static_cast<std::ptrdiff_t>(y * width),
-            picture.pixels.begin() + static_cast<std::ptrdiff_t>((y + 1) * width));
+        const auto rowStart = picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * static_cast<std::ptrdiff_t>(width);
+        raw.insert(raw.end(), rowStart, rowStart + static_cast<std::ptrdiff_t>(width));
     }
     std::vector<std::uint8_t> zlib { 0x78, 0x01 };
     for (std::size_t at = 0; at < raw.size() || at == 0;) {
@@ -284,7 +285,7 @@ int main(int argc, char* argv[])
                      "       IconConverter picture.xpm icon.png [whole scale factor]\n";
         return 2;
     }
-    const int factor = args.size() == 4 ? std::atoi(args[3].c_str()) : 1;
+    const long factor = args.size() == 4 ? std::strtol(args[3].c_str(), nullptr, 10) : 1;
     if (factor < 1 || factor > 16 || (factor != 1 && endsWith(args[2], ".ico"))) {
         std::cerr << "IconConverter: the scale factor must be 1 to 16, and 1 for .ico\n";
         return 2;
@@ -300,7 +301,7 @@ int main(int argc, char* argv[])
         std::cerr << "IconConverter: " << args[1] << ": " << error << '\n';
         return 1;
     }
-    const auto bytes = endsWith(args[2], ".ico") ? icoFile(picture) : pngFile(scaled(picture, factor));
+    const auto bytes = endsWith(args[2], ".ico") ? icoFile(picture) : pngFile(scaled(picture, static_cast<int>(factor)));
     std::ofstream out(args[2], std::ios::binary);
     // Bytes to a binary stream: the one place a char view of them is needed.
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())); // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)

@@ -4,6 +4,7 @@
 #include "ChoiceList.h"
 #include "WindowDefinition.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,11 +63,26 @@ QString faceStyleSheet(Colour colour)
         .arg(face.name(), face.lighter(150).name());
 }
 
+// A top-level QWidget presents itself to assistive technology as a mere
+// client area; this window is the application's frame, named by its caption.
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object)
+{
+    auto* window = qobject_cast<MainWindow*>(object);
+    if (window && className == QLatin1String(MainWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleWindow);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     const WindowDefinition& definition = mainWindowDefinition();
     setObjectName(fromUtf8(definition.name));
     setWindowTitle(fromUtf8(definition.caption));
@@ -82,6 +98,10 @@ MainWindow::MainWindow(QWidget* parent)
         QWidget* widget = build(controlDefinition);
         widget->setObjectName(QString::fromStdString(elementName(controlDefinition.element)));
         widget->setGeometry(toPixels(controlDefinition.rect));
+        if (!controlDefinition.accessibleName.empty())
+            widget->setAccessibleName(fromUtf8(controlDefinition.accessibleName));
+        if (!controlDefinition.accessibleDescription.empty())
+            widget->setAccessibleDescription(fromUtf8(controlDefinition.accessibleDescription));
         // Hidden before the window is first shown, so it never appears.
         widget->setVisible(controlDefinition.shown);
         if (widget->focusPolicy() != Qt::NoFocus)

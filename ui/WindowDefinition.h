@@ -42,6 +42,8 @@ struct ControlDefinition {
     std::string_view text;       // caption of a label or button, initial text of a text box
     ListItems items;             // list boxes only
     std::optional<Colour> face;  // an opaque background of its own (label, graphical button)
+    std::string_view accessibleName;        // empty: the caption serves
+    std::string_view accessibleDescription;
 };
 
 struct FontDefinition {

@@ -55,6 +55,34 @@ private slots:
         }
     }
 
+    void themeIconsShowTheSamePicturePixelForPixel_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("factor");
+        QTest::newRow("32 x 32") << QStringLiteral(ZOLINAR_PNG32) << 1;
+        QTest::newRow("64 x 64, pixels doubled") << QStringLiteral(ZOLINAR_PNG64) << 2;
+    }
+
+    void themeIconsShowTheSamePicturePixelForPixel()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, factor);
+        const QImage source = QImage(QStringLiteral(ZOLINAR_XPM)).convertToFormat(QImage::Format_ARGB32);
+        const QImage png(file);
+        QVERIFY2(!png.isNull(), "the PNG does not load");
+        QCOMPARE(png.size(), source.size() * factor);
+        const QImage derived = png.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < derived.height(); ++y) {
+            for (int x = 0; x < derived.width(); ++x) {
+                const QRgb a = source.pixel(x / factor, y / factor);
+                const QRgb b = derived.pixel(x, y);
+                const bool same = qAlpha(a) == 0 ? qAlpha(b) == 0 : a == b;
+                if (!same)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
+            }
+        }
+    }
+
     void versionRecordReadsBackFromTheCompiledResource()
     {
         QTemporaryDir dir;

@@ -11,8 +11,13 @@ source "$(dirname "$0")/xsession.sh"
 start_xvfb
 start_program "$program"
 
-# The window carries the program's 32 x 32 icon.
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no 32 x 32 icon"
+# The window carries the program's 32 x 32 icon (set as it maps, so wait
+# a moment for it).
+for ((try = 0; try < 20; try++)); do
+    xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (32 x 32)' && break
+    sleep 0.1
+done
+((try < 20)) || fail "the window has no 32 x 32 icon"
 
 # Selects the display box's whole text and copies it, as a person would.
 copy_display_box() {

@@ -16,19 +16,45 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Without a session bus of the test's own, D-Bus would autolaunch one on the
+# X display that outlives the program (and keeps strace waiting for it).
+: "${DBUS_SESSION_BUS_ADDRESS:=unix:path=$work/no-session-bus}"
+export DBUS_SESSION_BUS_ADDRESS
+
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -n $xvfb_pid ]] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "(the X server had stopped: $(tail -n 5 "$work/xvfb.log" 2>/dev/null))" >&2
+    fi
     exit 1
 }
 
-# Xvfb picks a free display itself and writes its number to the pipe.
+# Each test has a display number of its own (XSESSION_DISPLAY), so tests
+# that run side by side never race for one; a number still locked by another
+# server moves on by 100. -noreset matters: an X server resets when its last
+# client leaves, and a program started in that moment cannot connect.
 start_xvfb() {
-    exec {display_fd}<> <(:)
-    Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    read -r -t 10 -u "$display_fd" display_number || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$display_number"
-    unset QT_QPA_PLATFORM
+    local number=${XSESSION_DISPLAY:-99} attempt
+    for attempt in 1 2 3; do
+        if [[ ! -e /tmp/.X$number-lock ]]; then
+            Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+            xvfb_pid=$!
+            local deadline=$((SECONDS + 10))
+            while kill -0 "$xvfb_pid" 2>/dev/null && ((SECONDS < deadline)); do
+                if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+                    export DISPLAY=":$number"
+                    unset QT_QPA_PLATFORM
+                    return 0
+                fi
+                sleep 0.05
+            done
+            kill "$xvfb_pid" 2>/dev/null || true
+            wait "$xvfb_pid" 2>/dev/null || true
+            xvfb_pid=
+        fi
+        number=$((number + 100))
+    done
+    fail "Xvfb did not start: $(cat "$work/xvfb.log" 2>/dev/null)"
 }
 
 # Starts the command given (the program, perhaps under a tool) in the

@@ -1,0 +1,96 @@
+#include "ChoiceList.h"
+#include "Program.h"
+#include "WindowModel.h"
+
+#include <QAccessible>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zolinar;
+using zolinar::testing::WindowModel;
+
+Q_DECLARE_METATYPE(zolinar::Element)
+Q_DECLARE_METATYPE(QAccessible::Role)
+
+// The window as a screen reader sees it, through Qt's accessibility layer:
+// names, roles, states and text. That the display box announces its new
+// text is checked over AT-SPI by the end-to-end test, since Qt sends
+// accessibility events only while a real bridge is active.
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Program> m_program;
+    MainWindow& window() { return m_program->window(); }
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<Program>();
+        window().load();
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    void cleanup() { m_program.reset(); }
+
+    void namesAndRoles_data()
+    {
+        QTest::addColumn<Element>("element");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("title") << Element { ControlArray::Label1, 0 } << QAccessible::StaticText
+                               << QStringLiteral("Золинар - релация между предмет и професия");
+        QTest::newRow("object list") << objectList << QAccessible::List << QStringLiteral("Предмети");
+        QTest::newRow("clear button") << Element { ControlArray::Command1, 0 } << QAccessible::Button << QStringLiteral("Чисти");
+        QTest::newRow("display box") << displayBox << QAccessible::EditableText << QStringLiteral("Отговор");
+    }
+
+    void namesAndRoles()
+    {
+        QFETCH(Element, element);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window().control(element));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), role);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QVERIFY(!accessible->state().invisible);
+    }
+
+    void windowAndHiddenControls()
+    {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window());
+        QCOMPARE(accessible->role(), QAccessible::Window);
+        QVERIFY(accessible->text(QAccessible::Name).endsWith(QStringLiteral("ИТ - определяне на професия")));
+        QVERIFY(QAccessible::queryAccessibleInterface(window().control(professionList))->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(window().control({ ControlArray::Text1, 1 }))->state().invisible);
+        QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window().displayBoxWidget());
+        QVERIFY(display->state().readOnly);
+        QVERIFY(display->state().focusable);
+    }
+
+    void listItemsAreReadable()
+    {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window().objectListWidget());
+        QCOMPARE(list->childCount(), 29);
+        QCOMPARE(list->child(2)->text(QAccessible::Name), QStringLiteral("книга"));
+        QCOMPARE(list->child(2)->role(), QAccessible::ListItem);
+    }
+
+    void displayBoxTextIsReadable()
+    {
+        ChoiceList* list = window().objectListWidget();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        const QString report = QString::fromStdString(WindowModel::report(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(window().displayBoxWidget())->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), report);
+        // The locked list says so.
+        QVERIFY(QAccessible::queryAccessibleInterface(list)->state().disabled);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"
