@@ -22,6 +22,8 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev man-db
     # accessibility: the AT-SPI bus and a client to read the window through it
     dbus-daemon at-spi2-core python3-pyatspi
+    # startup and footprint benchmark: Google Benchmark, and Tk to compare with
+    libbenchmark-dev tk
 )
 
 missing=()

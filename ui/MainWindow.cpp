@@ -131,13 +131,18 @@ QWidget* MainWindow::build(const ControlDefinition& definition)
         auto* list = new ChoiceList(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
+        // Every row is one line of the same font: the list need not measure
+        // each of them.
+        list->setUniformItemSizes(true);
+        QStringList items;
+        items.reserve(catalogueRowCount);
         for (const CatalogueRow& row : catalogue)
-            list->addItem(fromUtf8(definition.items == ListItems::Professions ? row.profession : row.object));
+            items << fromUtf8(definition.items == ListItems::Professions ? row.profession : row.object);
+        list->addItems(items);
         // Every pick, by mouse, by key or by a ListIndex write, changes the
         // selection; that change, and nothing else, raises Click.
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, element] {
-            if (m_handlers.listClick)
-                m_handlers.listClick(element.index);
+            raise(m_handlers.listClick, element.index);
         });
         m_lists[index] = list;
         m_surface.addList(element, list);
@@ -150,8 +155,7 @@ QWidget* MainWindow::build(const ControlDefinition& definition)
         if (definition.face)
             m_button->setStyleSheet(faceStyleSheet(*definition.face));
         connect(m_button, &QPushButton::clicked, this, [this, element] {
-            if (m_handlers.commandClick)
-                m_handlers.commandClick(element.index);
+            raise(m_handlers.commandClick, element.index);
         });
         m_surface.addOther(element, m_button);
         return m_button;
@@ -176,8 +180,18 @@ QWidget* MainWindow::build(const ControlDefinition& definition)
 
 void MainWindow::load()
 {
-    if (m_handlers.load)
-        m_handlers.load();
+    if (!m_handlers.load)
+        return;
+    const QtControlSurface::EventScope scope(m_surface);
+    m_handlers.load();
+}
+
+void MainWindow::raise(const std::function<void(std::int16_t)>& handler, std::int16_t index)
+{
+    if (!handler)
+        return;
+    const QtControlSurface::EventScope scope(m_surface);
+    handler(index);
 }
 
 QWidget* MainWindow::control(Element element) const

@@ -2,6 +2,7 @@
 
 #include "QtControlSurface.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -47,6 +48,7 @@ public:
 
 private:
     QWidget* build(const ControlDefinition& definition);
+    void raise(const std::function<void(std::int16_t)>& handler, std::int16_t index);
 
     QtControlSurface m_surface;
     Handlers m_handlers;

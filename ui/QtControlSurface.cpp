@@ -142,11 +142,32 @@ Status QtControlSurface::writeVisible(Element element, bool visible)
     return Status::Ok;
 }
 
+void QtControlSurface::endEvent()
+{
+    if (m_eventDepth > 0 && --m_eventDepth > 0)
+        return;
+    for (Entry& entry : m_entries) {
+        if (entry.pending && entry.widget)
+            show(entry);
+    }
+}
+
+void QtControlSurface::show(Entry& entry)
+{
+    entry.textBox->setPlainText(toWidgetLineEnds(entry.written));
+    entry.heldAfterWrite = entry.textBox->toPlainText();
+    entry.pending = false;
+}
+
 Status QtControlSurface::readText(Element element, std::string& text)
 {
     Entry* entry = nullptr;
     if (const Status status = findTextBox(element, entry); failed(status))
         return status;
+    if (entry->pending) {
+        text = entry->written;
+        return Status::Ok;
+    }
     const QString held = entry->textBox->toPlainText();
     text = held == entry->heldAfterWrite ? entry->written : fromWidgetLineEnds(held);
     return Status::Ok;
@@ -157,9 +178,10 @@ Status QtControlSurface::writeText(Element element, std::string_view text)
     Entry* entry = nullptr;
     if (const Status status = findTextBox(element, entry); failed(status))
         return status;
-    entry->textBox->setPlainText(toWidgetLineEnds(text));
     entry->written = text;
-    entry->heldAfterWrite = entry->textBox->toPlainText();
+    entry->pending = true;
+    if (m_eventDepth == 0)
+        show(*entry);
     return Status::Ok;
 }
 

@@ -370,6 +370,21 @@ private slots:
         QCOMPARE(displayText(*m_program), std::string(guideText));
     }
 
+    void aChoiceShowsItsReportInOneUpdate()
+    {
+        // The procedures write the display box three times for one report;
+        // the window puts only the final text into the widget.
+        QSignalSpy oneWrite(display(), &QPlainTextEdit::textChanged);
+        QCOMPARE(window().surface().writeText(displayBox, "x\r\n"), Status::Ok);
+        const auto perWrite = oneWrite.count();
+        QVERIFY(perWrite > 0);
+
+        QSignalSpy choice(display(), &QPlainTextEdit::textChanged);
+        clickRow(5);
+        QCOMPARE(choice.count(), perWrite);
+        QCOMPARE(display()->toPlainText(), QString::fromStdString(report(5)).replace("\r\n", "\n"));
+    }
+
     void listIndexWriteRaisesClick()
     {
         QSignalSpy spy(list()->selectionModel(), &QItemSelectionModel::selectionChanged);

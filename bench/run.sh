@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Measures IT_Zolinar's startup and peak memory against a bare Qt window of
+# the same size and font (Baseline) and the same window in Tk (wish), under
+# one Xvfb, interleaved run by run, and prints a table of medians; then runs
+# the in-process benchmarks. ROUNDS sets the runs per program (default 40).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=${ROUNDS:-40}
+bash scripts/setup.sh >&2
+build=build/bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target IT_Zolinar Baseline LaunchTimer WindowBenchmark >/dev/null
+
+close_window=/bin/true
+source tests/e2e/xsession.sh
+XSESSION_DISPLAY=${XSESSION_DISPLAY:-190} start_xvfb
+
+programs=(IT_Zolinar Baseline Tk)
+declare -A command=(
+    [IT_Zolinar]="$build/app/IT_Zolinar"
+    [Baseline]="$build/bench/Baseline"
+    [Tk]="wish bench/baseline.tcl"
+)
+results="$work/results"
+: >"$results"
+# One warm-up run each, so that every program starts with warm caches.
+for program in "${programs[@]}"; do
+    "$build/bench/LaunchTimer" ${command[$program]} >/dev/null
+done
+for ((round = 1; round <= rounds; round++)); do
+    for program in "${programs[@]}"; do
+        line=$("$build/bench/LaunchTimer" ${command[$program]})
+        echo "$program $line" >>"$results"
+    done
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+field() { grep "^$1 " "$results" | sed -E "s/.*$2=([0-9.]+).*/\\1/"; }
+
+declare -A startup memory
+for program in "${programs[@]}"; do
+    startup[$program]=$(field "$program" startup_ms | median)
+    memory[$program]=$(field "$program" peak_kib | median)
+done
+
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')
+echo
+echo "Startup to a mapped window and peak resident memory, medians of $rounds interleaved runs under Xvfb."
+echo "Machine: $cpu, $(nproc) cores; $(date -u +%Y-%m-%d); Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6), Tk $(echo 'puts [info patchlevel]; exit' | wish 2>/dev/null || echo '?')."
+echo
+echo "| program | startup (ms) | peak memory (MiB) | startup / Baseline | memory − Baseline (MiB) |"
+echo "|---|---|---|---|---|"
+for program in "${programs[@]}"; do
+    awk -v p="$program" -v s="${startup[$program]}" -v m="${memory[$program]}" \
+        -v bs="${startup[Baseline]}" -v bm="${memory[Baseline]}" \
+        'BEGIN { printf "| %s | %.1f | %.1f | %.2f | %+.1f |\n", p, s, m / 1024, s / bs, (m - bm) / 1024 }'
+done
+echo
+echo "In-process, offscreen:"
+"$build/bench/WindowBenchmark" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(windowCreation|choiceAndClear)' \
+    | awk '{ printf "- %s: %s %s per run\n", $1, $2, $3 }'
