@@ -62,6 +62,15 @@ Status QtControlSurface::find(Element element, Entry*& entry)
     return Status::Ok;
 }
 
+Status QtControlSurface::findWidget(Element element, QWidget*& widget)
+{
+    Entry* entry = nullptr;
+    if (const Status status = find(element, entry); failed(status))
+        return status;
+    widget = entry->widget.data();
+    return widget ? Status::Ok : Status::ControlFailed;
+}
+
 Status QtControlSurface::findList(Element element, Entry*& entry)
 {
     if (const Status status = find(element, entry); failed(status))
@@ -122,24 +131,18 @@ Status QtControlSurface::readListItem(Element element, Row row, std::string& tex
 
 Status QtControlSurface::writeEnabled(Element element, bool enabled)
 {
-    Entry* entry = nullptr;
-    if (const Status status = find(element, entry); failed(status))
+    QWidget* widget = nullptr;
+    if (const Status status = findWidget(element, widget); failed(status))
         return status;
-    QWidget* widget = entry->widget.data();
-    if (!widget)
-        return Status::ControlFailed;
     widget->setEnabled(enabled);
     return Status::Ok;
 }
 
 Status QtControlSurface::writeVisible(Element element, bool visible)
 {
-    Entry* entry = nullptr;
-    if (const Status status = find(element, entry); failed(status))
+    QWidget* widget = nullptr;
+    if (const Status status = findWidget(element, widget); failed(status))
         return status;
-    QWidget* widget = entry->widget.data();
-    if (!widget)
-        return Status::ControlFailed;
     widget->setVisible(visible);
     return Status::Ok;
 }

@@ -79,6 +79,7 @@ private:
 
     static int key(Element element);
     Status find(Element element, Entry*& entry);
+    Status findWidget(Element element, QWidget*& widget);
     Status findList(Element element, Entry*& entry);
     Status findTextBox(Element element, Entry*& entry);
 

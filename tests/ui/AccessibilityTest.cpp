@@ -1,5 +1,6 @@
 #include "ChoiceList.h"
 #include "Program.h"
+#include "ShownProgram.h"
 #include "WindowModel.h"
 
 #include <QAccessible>
@@ -28,9 +29,7 @@ private slots:
     void init()
     {
         m_program = std::make_unique<Program>();
-        window().load();
-        window().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QVERIFY(zolinar::testing::showWindow(*m_program));
     }
 
     void cleanup() { m_program.reset(); }

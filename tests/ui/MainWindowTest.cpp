@@ -1,7 +1,9 @@
 #include "ChoiceList.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "ShownProgram.h"
 #include "Texts.h"
+#include "WindowModel.h"
 
 #include <QClipboard>
 #include <QFontInfo>
@@ -42,9 +44,7 @@ std::string displayText(Program& program)
 
 std::string report(Row row)
 {
-    const auto& entry = catalogue[static_cast<std::size_t>(row)];
-    return "Детето е излязло от кръга с: \r\nИзбран предмет: " + std::string(entry.object)
-        + "\r\nПредполагаема професия: " + std::string(entry.profession) + "\r\n";
+    return zolinar::testing::WindowModel::report(row);
 }
 
 } // namespace
@@ -77,9 +77,7 @@ private slots:
     void init()
     {
         m_program = std::make_unique<Program>();
-        window().load();
-        window().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QVERIFY(zolinar::testing::showWindow(*m_program));
         QApplication::setActiveWindow(&window());
         QVERIFY(QTest::qWaitForWindowActive(&window()));
     }

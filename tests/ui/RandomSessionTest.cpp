@@ -1,5 +1,6 @@
 #include "ChoiceList.h"
 #include "Program.h"
+#include "ShownProgram.h"
 #include "WindowModel.h"
 
 #include <QClipboard>
@@ -226,9 +227,7 @@ private slots:
         m_model = WindowModel();
 
         m_program = std::make_unique<Program>();
-        window().load();
-        window().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QVERIFY(zolinar::testing::showWindow(*m_program));
         QApplication::setActiveWindow(&window());
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         QCOMPARE(mismatch(), std::string());
