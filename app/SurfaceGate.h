@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSurface.h"
+#include "SurfaceDecorator.h"
 
 namespace zolinar {
 
@@ -13,26 +13,22 @@ namespace zolinar {
 // resumes when the write returns. Closing the gate makes its next step fail
 // as well, so it stops there instead of unlocking the list and writing the
 // reset message over the state the failure left behind.
-class SurfaceGate final : public ControlSurface {
+class SurfaceGate final : public SurfaceDecorator {
 public:
     explicit SurfaceGate(ControlSurface& inner)
-        : m_inner(inner)
+        : SurfaceDecorator(inner)
     {
     }
 
     void close() { m_open = false; }
     bool isOpen() const { return m_open; }
 
-    Status readListIndex(Element list, Row& row) override;
-    Status writeListIndex(Element list, Row row) override;
-    Status readListItem(Element list, Row row, std::string& text) override;
-    Status writeEnabled(Element element, bool enabled) override;
-    Status writeVisible(Element element, bool visible) override;
-    Status readText(Element textBox, std::string& text) override;
-    Status writeText(Element textBox, std::string_view text) override;
-
 private:
-    ControlSurface& m_inner;
+    Status intercept(Element /*element*/, Property /*property*/, Operation /*operation*/) override
+    {
+        return m_open ? Status::Ok : Status::ControlFailed;
+    }
+
     bool m_open = true;
 };
 

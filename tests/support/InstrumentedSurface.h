@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSurface.h"
+#include "SurfaceDecorator.h"
 
 #include <cstddef>
 #include <vector>
@@ -10,7 +10,7 @@ namespace zolinar::testing {
 // Wraps any ControlSurface, records every operation that reaches it in order,
 // and can make one chosen operation fail instead of reaching the controls.
 // The same decorator serves the in-memory model and the real Qt window.
-class InstrumentedSurface final : public ControlSurface {
+class InstrumentedSurface final : public SurfaceDecorator {
 public:
     struct Call {
         Element element;
@@ -20,7 +20,7 @@ public:
     };
 
     explicit InstrumentedSurface(ControlSurface& inner)
-        : m_inner(inner)
+        : SurfaceDecorator(inner)
     {
     }
 
@@ -30,19 +30,9 @@ public:
     const std::vector<Call>& calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
 
-    Status readListIndex(Element list, Row& row) override;
-    Status writeListIndex(Element list, Row row) override;
-    Status readListItem(Element list, Row row, std::string& text) override;
-    Status writeEnabled(Element list, bool enabled) override;
-    Status writeVisible(Element list, bool visible) override;
-    Status readText(Element textBox, std::string& text) override;
-    Status writeText(Element textBox, std::string_view text) override;
-
 private:
-    // Records the call; true when it is the one chosen to fail.
-    bool record(Element element, Property property, Operation operation);
+    Status intercept(Element element, Property property, Operation operation) override;
 
-    ControlSurface& m_inner;
     std::vector<Call> m_calls;
     std::size_t m_failAtCall = 0; // index into m_calls + 1; 0 for none
     Status m_failStatus = Status::ControlFailed;
