@@ -1,34 +1,19 @@
 #include "EventGuard.h"
 
-#include <stdexcept>
-
 namespace zolinar {
 
-void EventGuard::run(const std::function<void()>& procedure) noexcept
+void EventGuard::fail(const std::exception& error) noexcept
 {
-    if (m_ended)
+    if (m_failed)
         return;
+    m_failed = true;
     try {
-        procedure();
-    } catch (const std::exception& error) {
-        end(error);
+        if (m_onFailure)
+            m_onFailure(error);
     } catch (...) {
-        end(std::runtime_error("unknown exception"));
+        // The program ends either way; a handler that could not do its work
+        // must not turn into a second escape.
     }
-}
-
-void EventGuard::end(const std::exception& error) noexcept
-{
-    m_ended = true;
-    try {
-        if (m_reporter)
-            m_reporter(error);
-    } catch (...) {
-        // The program ends either way; a report that could not be shown must
-        // not turn into a second escape.
-    }
-    if (m_ender)
-        m_ender(failureStatus);
 }
 
 } // namespace zolinar

@@ -2,40 +2,48 @@
 
 #include <exception>
 #include <functional>
+#include <stdexcept>
 
 namespace zolinar {
 
 // Runs each event procedure and stops an error from going any further: an
-// exception must never unwind through Qt's event loop. The first error is
-// handed to the reporter, which tells the user, and then to the ender, which
-// ends the program with failureStatus; events that arrive after that are
-// ignored, so nothing runs on a window whose state a failed step left half
-// done. How the program ends is the ender's business: before the event loop
-// runs there is no loop to leave.
+// exception must never unwind through Qt's event loop. The first error goes
+// to the failure handler, once; every procedure after it, and every later
+// error of one already running, is dropped. A failure inside a nested event
+// (Clear's selection write raises Click, and that fails) makes the outer
+// procedure fail at its next step too; that second error is the same
+// failure, not a new one, so nobody hears of it. What a failure means to
+// the program, a report and its end, is the handler's business.
 class EventGuard {
 public:
-    using Reporter = std::function<void(const std::exception&)>;
-    using Ender = std::function<void(int status)>;
+    using FailureHandler = std::function<void(const std::exception&)>;
 
-    EventGuard(Reporter reporter, Ender ender)
-        : m_reporter(std::move(reporter))
-        , m_ender(std::move(ender))
+    explicit EventGuard(FailureHandler onFailure)
+        : m_onFailure(std::move(onFailure))
     {
     }
 
-    void run(const std::function<void()>& procedure) noexcept;
+    template<typename Procedure>
+    void run(Procedure&& procedure) noexcept
+    {
+        if (m_failed)
+            return;
+        try {
+            procedure();
+        } catch (const std::exception& error) {
+            fail(error);
+        } catch (...) {
+            fail(std::runtime_error("unknown exception"));
+        }
+    }
 
-    bool hasEnded() const { return m_ended; }
-    int exitStatus() const { return m_ended ? failureStatus : 0; }
-
-    static constexpr int failureStatus = 1;
+    bool hasFailed() const { return m_failed; }
 
 private:
-    void end(const std::exception& error) noexcept;
+    void fail(const std::exception& error) noexcept;
 
-    Reporter m_reporter;
-    Ender m_ender;
-    bool m_ended = false;
+    FailureHandler m_onFailure;
+    bool m_failed = false;
 };
 
 } // namespace zolinar

@@ -10,11 +10,6 @@ namespace zolinar {
 
 namespace {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string_view operationText(Operation operation)
 {
     switch (operation) {
@@ -40,13 +35,13 @@ QString reportText(const std::exception& error)
 {
     const auto* runtimeError = dynamic_cast<const RuntimeError*>(&error);
     if (!runtimeError)
-        return fromUtf8(unexpectedFailureText).arg(QString::fromLocal8Bit(error.what()));
+        return QString::fromUtf8(unexpectedFailureText).arg(QString::fromLocal8Bit(error.what()));
     const auto code = static_cast<std::int32_t>(runtimeError->status());
-    return fromUtf8(failureReportText)
+    return QString::fromUtf8(failureReportText)
         .arg(QString::fromStdString(elementName(runtimeError->element())),
-            fromUtf8(propertyName(runtimeError->property())),
-            fromUtf8(operationText(runtimeError->operation())),
-            QStringLiteral("%1 (%2)").arg(code).arg(fromUtf8(statusText(runtimeError->status()))));
+            QString::fromUtf8(propertyName(runtimeError->property())),
+            QString::fromUtf8(operationText(runtimeError->operation())),
+            QStringLiteral("%1 (%2)").arg(code).arg(QString::fromUtf8(statusText(runtimeError->status()))));
 }
 
 } // namespace
@@ -55,41 +50,51 @@ Program::Program(const SurfaceWrapper& wrapSurface)
     : m_wrappedSurface(wrapSurface ? wrapSurface(m_window.surface()) : nullptr)
     , m_gate(m_wrappedSurface ? *m_wrappedSurface : m_window.surface())
     , m_procedures(m_gate)
-    , m_guard(
-          [this](const std::exception& error) {
-              m_gate.close();
-              report(&m_window, error);
-          },
-          [this](int status) {
-              // Before the loop runs, run() sees hasEnded() after Load.
-              if (m_looping)
-                  QCoreApplication::exit(status);
-          })
+    , m_guard([this](const std::exception& error) { fail(error); })
 {
-    m_window.setHandlers({
-        .load = [this] { m_guard.run([this] { m_procedures.Form_Load(); }); },
-        .listClick = [this](std::int16_t index) { m_guard.run([this, index] { m_procedures.List1_Click(index); }); },
-        .commandClick = [this](std::int16_t index) { m_guard.run([this, index] { m_procedures.Command1_Click(index); }); },
+    QObject::connect(&m_window, &MainWindow::load, &m_window, [this] {
+        m_guard.run([this] { m_procedures.Form_Load(); });
     });
+    QObject::connect(&m_window, &MainWindow::listClick, &m_window, [this](std::int16_t index) {
+        m_guard.run([this, index] { m_procedures.List1_Click(index); });
+    });
+    QObject::connect(&m_window, &MainWindow::commandClick, &m_window, [this](std::int16_t index) {
+        m_guard.run([this, index] { m_procedures.Command1_Click(index); });
+    });
+    connect(this, &Program::failed, this, &Program::showReport, Qt::QueuedConnection);
 }
 
 int Program::run()
 {
-    m_window.load();
-    if (m_guard.hasEnded())
-        return m_guard.exitStatus();
-    m_window.show();
-    m_looping = true;
+    m_window.raiseLoad();
+    // After a failed Load there is no window to show; the event loop then
+    // only carries the report.
+    if (!m_guard.hasFailed())
+        m_window.show();
     const int status = QApplication::exec();
-    m_looping = false;
-    return m_guard.hasEnded() ? m_guard.exitStatus() : status;
+    return m_guard.hasFailed() ? failureStatus : status;
 }
 
-void Program::report(QWidget* parent, const std::exception& error)
+void Program::fail(const std::exception& error)
 {
-    QMessageBox box(QMessageBox::Critical, fromUtf8(failureReportTitle), reportText(error), QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("failureReport"));
-    box.exec();
+    // A procedure may still be on the stack below the failed one; the closed
+    // gate stops it at its next step.
+    m_gate.close();
+    // The report waits until the failing event has unwound (the connection
+    // is queued): a modal window must not open inside a list's own mouse or
+    // key handling, and by then the window shows every step done before the
+    // failure.
+    emit failed(reportText(error));
+}
+
+void Program::showReport(const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(failureReportTitle), text, QMessageBox::Ok, &m_window);
+    box->setObjectName(QStringLiteral("failureReport"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(failureStatus); });
+    box->show();
 }
 
 } // namespace zolinar

@@ -11,13 +11,19 @@
 namespace zolinar {
 
 // The program as a whole: the one window, with Load and the Click events
-// registered to the event procedures through the event guard. run() raises
+// connected to the event procedures through the event guard. run() raises
 // Load, shows the window and runs the event loop until the window is closed
-// (status 0) or an error ended the program (non-zero).
-class Program {
+// (status 0) or a failed control operation ended the program: then the
+// failure report appears once the failing event has unwound, over the window
+// as the steps before the failure left it, and closing it ends the program
+// with failureStatus.
+class Program final : public QObject {
+    Q_OBJECT
+
 public:
-    // Lets a caller put its own surface between the procedures and the
-    // window, e.g. one that makes a chosen operation fail.
+    // Puts a surface of the caller's between the procedures and the window,
+    // e.g. one that makes a chosen operation fail. Without it the procedures
+    // work on the window's own surface.
     using SurfaceWrapper = std::function<std::unique_ptr<ControlSurface>(ControlSurface& window)>;
 
     explicit Program(const SurfaceWrapper& wrapSurface = {});
@@ -25,17 +31,22 @@ public:
     int run();
 
     MainWindow& window() { return m_window; }
-    const EventGuard& guard() const { return m_guard; }
+
+    static constexpr int failureStatus = 1;
+
+signals:
+    // Queued: the report appears once the failing event has unwound.
+    void failed(const QString& report);
 
 private:
-    static void report(QWidget* parent, const std::exception& error);
+    void fail(const std::exception& error);
+    void showReport(const QString& text);
 
     MainWindow m_window;
     std::unique_ptr<ControlSurface> m_wrappedSurface;
     SurfaceGate m_gate;
     EventProcedures m_procedures;
     EventGuard m_guard;
-    bool m_looping = false;
 };
 
 } // namespace zolinar

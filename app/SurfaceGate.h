@@ -9,10 +9,10 @@ namespace zolinar {
 //
 // The program ends at the first error, but a procedure can still be on the
 // stack when that happens: Clear's ListIndex write raises Click inside it,
-// and if List1_Click fails there, the guard reports it and Command1_Click
-// resumes when the write returns. Closing the gate makes its next step fail
-// as well, so it stops there instead of unlocking the list and writing the
-// reset message over the state the failure left behind.
+// and if List1_Click fails there, Command1_Click resumes when the write
+// returns. Closing the gate makes its next step fail as well, so it stops
+// there instead of unlocking the list and writing the reset message over
+// the state the failure left behind.
 class SurfaceGate final : public SurfaceDecorator {
 public:
     explicit SurfaceGate(ControlSurface& inner)
@@ -21,7 +21,6 @@ public:
     }
 
     void close() { m_open = false; }
-    bool isOpen() const { return m_open; }
 
 private:
     Status intercept(Element /*element*/, Property /*property*/, Operation /*operation*/) override

@@ -27,19 +27,17 @@ void choiceAndClear(benchmark::State& state)
 {
     zolinar::MainWindow window;
     zolinar::EventProcedures procedures(window.surface());
-    window.setHandlers({
-        .load = {},
-        .listClick = [&](std::int16_t index) { procedures.List1_Click(index); },
-        .commandClick = [&](std::int16_t index) { procedures.Command1_Click(index); },
-    });
+    QObject::connect(&window, &zolinar::MainWindow::listClick, &window, [&](std::int16_t index) { procedures.List1_Click(index); });
+    QObject::connect(&window, &zolinar::MainWindow::commandClick, &window, [&](std::int16_t index) { procedures.Command1_Click(index); });
     procedures.Form_Load();
     window.show();
+    auto* clear = window.findChild<QPushButton*>(QStringLiteral("Command1_0"));
     zolinar::Row row = 0;
     for (auto _ : state) {
         // The selection write raises Click, which writes the report.
         if (failed(window.surface().writeListIndex(zolinar::objectList, row)))
             state.SkipWithError("the selection could not be written");
-        window.clearButton()->click();
+        clear->click();
         row = static_cast<zolinar::Row>((row + 1) % zolinar::catalogueRowCount);
     }
 }

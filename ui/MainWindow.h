@@ -2,60 +2,39 @@
 
 #include "QtControlSurface.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace zolinar {
 
-class ChoiceList;
-struct ControlDefinition;
-
-// The program's one window, IT_Zolinar, built from its definition: six
-// controls with their places, colours, captions and contents, and the tab
-// order. It offers its controls to the event procedures as a ControlSurface
-// and raises Load and Click through the handlers it is given. It knows
-// nothing of what the procedures do or of how their errors are handled.
+// The program's one window, IT_Zolinar. Its form (MainWindow.ui) holds the
+// six controls with their places, colours, font and tab order; the window
+// fills in their texts and the two lists from the program's content when it
+// is created. It offers its controls to the event procedures as a
+// ControlSurface and raises Load and Click as signals; what the procedures
+// do, and what happens when one fails, is left to whoever connects them.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    struct Handlers {
-        std::function<void()> load;
-        std::function<void(std::int16_t index)> listClick;
-        std::function<void(std::int16_t index)> commandClick;
-    };
-
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
     ControlSurface& surface() { return m_surface; }
 
     // Raises Load: called once, after creation and before the window is shown.
-    void load();
+    void raiseLoad() { emit load(); }
 
-    // The widget that stands for an element, or nullptr.
-    QWidget* control(Element element) const;
-    ChoiceList* objectListWidget() const { return m_lists[0]; }
-    QPushButton* clearButton() const { return m_button; }
-    QPlainTextEdit* displayBoxWidget() const { return m_textBoxes[0]; }
+signals:
+    void load();
+    // The selected row of List1(index) changed, by mouse, key or a write.
+    void listClick(std::int16_t index);
+    // Command1(index) was pressed.
+    void commandClick(std::int16_t index);
 
 private:
-    QWidget* build(const ControlDefinition& definition);
-    void raise(const std::function<void(std::int16_t)>& handler, std::int16_t index);
-
-    QtControlSurface m_surface;
-    Handlers m_handlers;
-    QLabel* m_label = nullptr;
-    ChoiceList* m_lists[2] {};
-    QPushButton* m_button = nullptr;
-    QPlainTextEdit* m_textBoxes[2] {};
+    QtControlSurface m_surface { *this };
 };
 
 } // namespace zolinar

@@ -1,105 +1,42 @@
 #include "QtControlSurface.h"
 
 #include "ChoiceList.h"
-
-#include <QPlainTextEdit>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "TextBox.h"
 
 namespace zolinar {
 
-namespace {
-
-QString fromUtf8(std::string_view text)
+QString QtControlSurface::objectName(Element element)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QStringLiteral("%1_%2").arg(QString::fromUtf8(arrayName(element.array))).arg(element.index);
 }
 
-// The widget's form of a text: one "\n" for each CR LF.
-QString toWidgetLineEnds(std::string_view text)
+// Finds the element's widget as the kind of widget that has the property:
+// an element that does not exist is UnknownElement, one of another kind
+// (Text of a list) UnsupportedProperty.
+template<typename Widget>
+Status QtControlSurface::find(Element element, Widget*& widget) const
 {
-    QString converted = fromUtf8(text);
-    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return converted;
-}
-
-std::string fromWidgetLineEnds(QString text)
-{
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
-} // namespace
-
-int QtControlSurface::key(Element element)
-{
-    return static_cast<int>(element.array) << 16 | static_cast<std::uint16_t>(element.index);
-}
-
-void QtControlSurface::addList(Element element, ChoiceList* list)
-{
-    m_entries.insert(key(element), Entry { list, list, nullptr, {}, {} });
-}
-
-void QtControlSurface::addTextBox(Element element, QPlainTextEdit* textBox)
-{
-    m_entries.insert(key(element), Entry { textBox, nullptr, textBox, {}, {} });
-}
-
-void QtControlSurface::addOther(Element element, QWidget* widget)
-{
-    m_entries.insert(key(element), Entry { widget, nullptr, nullptr, {}, {} });
-}
-
-Status QtControlSurface::find(Element element, Entry*& entry)
-{
-    const auto found = m_entries.find(key(element));
-    if (found == m_entries.end())
+    auto* any = m_window.findChild<QWidget*>(objectName(element), Qt::FindDirectChildrenOnly);
+    if (!any)
         return Status::UnknownElement;
-    if (found->widget.isNull())
-        return Status::ControlFailed;
-    entry = &found.value();
-    return Status::Ok;
-}
-
-Status QtControlSurface::findWidget(Element element, QWidget*& widget)
-{
-    Entry* entry = nullptr;
-    if (const Status status = find(element, entry); failed(status))
-        return status;
-    widget = entry->widget.data();
-    return widget ? Status::Ok : Status::ControlFailed;
-}
-
-Status QtControlSurface::findList(Element element, Entry*& entry)
-{
-    if (const Status status = find(element, entry); failed(status))
-        return status;
-    return entry->list ? Status::Ok : Status::UnsupportedProperty;
-}
-
-Status QtControlSurface::findTextBox(Element element, Entry*& entry)
-{
-    if (const Status status = find(element, entry); failed(status))
-        return status;
-    return entry->textBox ? Status::Ok : Status::UnsupportedProperty;
+    widget = qobject_cast<Widget*>(any);
+    return widget ? Status::Ok : Status::UnsupportedProperty;
 }
 
 Status QtControlSurface::readListIndex(Element element, Row& row)
 {
-    Entry* entry = nullptr;
-    if (const Status status = findList(element, entry); failed(status))
+    ChoiceList* list = nullptr;
+    if (const Status status = find(element, list); failed(status))
         return status;
-    row = static_cast<Row>(entry->list->selectedRow());
+    row = static_cast<Row>(list->selectedRow());
     return Status::Ok;
 }
 
 Status QtControlSurface::writeListIndex(Element element, Row row)
 {
-    Entry* entry = nullptr;
-    if (const Status status = findList(element, entry); failed(status))
+    ChoiceList* list = nullptr;
+    if (const Status status = find(element, list); failed(status))
         return status;
-    ChoiceList* list = entry->list;
     if (row < noRow || row >= list->count())
         return Status::RowOutOfRange;
     // Either branch changes the selection synchronously, so a Click for the
@@ -117,22 +54,19 @@ Status QtControlSurface::writeListIndex(Element element, Row row)
 
 Status QtControlSurface::readListItem(Element element, Row row, std::string& text)
 {
-    Entry* entry = nullptr;
-    if (const Status status = findList(element, entry); failed(status))
+    ChoiceList* list = nullptr;
+    if (const Status status = find(element, list); failed(status))
         return status;
-    if (row < 0 || row >= entry->list->count())
+    if (row < 0 || row >= list->count())
         return Status::RowOutOfRange;
-    const QListWidgetItem* item = entry->list->item(row);
-    if (!item)
-        return Status::ControlFailed;
-    text = item->text().toStdString();
+    text = list->item(row)->text().toStdString();
     return Status::Ok;
 }
 
 Status QtControlSurface::writeEnabled(Element element, bool enabled)
 {
     QWidget* widget = nullptr;
-    if (const Status status = findWidget(element, widget); failed(status))
+    if (const Status status = find(element, widget); failed(status))
         return status;
     widget->setEnabled(enabled);
     return Status::Ok;
@@ -141,57 +75,27 @@ Status QtControlSurface::writeEnabled(Element element, bool enabled)
 Status QtControlSurface::writeVisible(Element element, bool visible)
 {
     QWidget* widget = nullptr;
-    if (const Status status = findWidget(element, widget); failed(status))
+    if (const Status status = find(element, widget); failed(status))
         return status;
     widget->setVisible(visible);
     return Status::Ok;
 }
 
-void QtControlSurface::endEvent()
-{
-    if (m_eventDepth > 0 && --m_eventDepth > 0)
-        return;
-    for (Entry& entry : m_entries) {
-        if (entry.pending && entry.widget)
-            show(entry);
-    }
-}
-
-void QtControlSurface::show(Entry& entry)
-{
-    // Replaces the document's text directly, which costs half of what the
-    // widget's setPlainText does (that also resets its editing state, which a
-    // read-only box does not have), then puts the caret and the view at the
-    // start as setPlainText would.
-    entry.textBox->document()->setPlainText(toWidgetLineEnds(entry.written));
-    entry.textBox->moveCursor(QTextCursor::Start);
-    entry.heldAfterWrite = entry.textBox->toPlainText();
-    entry.pending = false;
-}
-
 Status QtControlSurface::readText(Element element, std::string& text)
 {
-    Entry* entry = nullptr;
-    if (const Status status = findTextBox(element, entry); failed(status))
+    TextBox* box = nullptr;
+    if (const Status status = find(element, box); failed(status))
         return status;
-    if (entry->pending) {
-        text = entry->written;
-        return Status::Ok;
-    }
-    const QString held = entry->textBox->toPlainText();
-    text = held == entry->heldAfterWrite ? entry->written : fromWidgetLineEnds(held);
+    text = box->exactText();
     return Status::Ok;
 }
 
 Status QtControlSurface::writeText(Element element, std::string_view text)
 {
-    Entry* entry = nullptr;
-    if (const Status status = findTextBox(element, entry); failed(status))
+    TextBox* box = nullptr;
+    if (const Status status = find(element, box); failed(status))
         return status;
-    entry->written = text;
-    entry->pending = true;
-    if (m_eventDepth == 0)
-        show(*entry);
+    box->setExactText(text);
     return Status::Ok;
 }
 

@@ -17,7 +17,7 @@
 #include <random>
 
 using namespace zolinar;
-using zolinar::testing::WindowModel;
+using namespace zolinar::testing;
 
 namespace {
 
@@ -43,7 +43,7 @@ private:
     std::unique_ptr<Program> m_program;
 
     MainWindow& window() { return m_program->window(); }
-    ChoiceList* list() { return window().objectListWidget(); }
+    ChoiceList* list() { return objectListOf(window()); }
 
     std::string displayText()
     {
@@ -60,7 +60,7 @@ private:
     // After any abuse, the next choice still shows an exact report.
     void nextChoiceIsExact(int row)
     {
-        QTest::mouseClick(window().clearButton(), Qt::LeftButton);
+        QTest::mouseClick(clearButtonOf(window()), Qt::LeftButton);
         clickRow(row);
         QCOMPARE(displayText(), WindowModel::report(static_cast<Row>(row)));
         QVERIFY(!list()->isEnabled());
@@ -79,7 +79,7 @@ private slots:
     {
         QElapsedTimer timer;
         timer.start();
-        QPlainTextEdit* box = window().displayBoxWidget();
+        QPlainTextEdit* box = displayBoxOf(window());
         QGuiApplication::clipboard()->setText(QString(1024 * 1024, QChar(u'ж')));
         box->setFocus();
         for (int i = 0; i < 3; ++i) {
@@ -99,7 +99,7 @@ private slots:
         clickRow(4);
         QElapsedTimer timer;
         timer.start();
-        QPushButton* button = window().clearButton();
+        QPushButton* button = clearButtonOf(window());
         for (int i = 0; i < 1000; ++i) {
             switch (i % 3) {
             case 0: QTest::mouseClick(button, Qt::LeftButton); break;
@@ -143,9 +143,9 @@ private slots:
         for (int run = 0; run < 50; ++run) {
             Program program;
             QTimer::singleShot(0, &program.window(), [&] {
-                ChoiceList* objects = program.window().objectListWidget();
+                ChoiceList* objects = objectListOf(program.window());
                 QTest::mouseClick(objects->viewport(), Qt::LeftButton, {}, objects->visualItemRect(objects->item(run % 6)).center());
-                QTest::mouseClick(program.window().clearButton(), Qt::LeftButton);
+                QTest::mouseClick(clearButtonOf(program.window()), Qt::LeftButton);
                 program.window().close();
             });
             QCOMPARE(program.run(), 0);

@@ -9,7 +9,7 @@
 #include <QTest>
 
 using namespace zolinar;
-using zolinar::testing::WindowModel;
+using namespace zolinar::testing;
 
 Q_DECLARE_METATYPE(zolinar::Element)
 Q_DECLARE_METATYPE(QAccessible::Role)
@@ -51,7 +51,7 @@ private slots:
         QFETCH(Element, element);
         QFETCH(QAccessible::Role, role);
         QFETCH(QString, name);
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window().control(element));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(window(), element));
         QVERIFY(accessible);
         QCOMPARE(accessible->role(), role);
         QCOMPARE(accessible->text(QAccessible::Name), name);
@@ -63,16 +63,16 @@ private slots:
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window());
         QCOMPARE(accessible->role(), QAccessible::Window);
         QVERIFY(accessible->text(QAccessible::Name).endsWith(QStringLiteral("ИТ - определяне на професия")));
-        QVERIFY(QAccessible::queryAccessibleInterface(window().control(professionList))->state().invisible);
-        QVERIFY(QAccessible::queryAccessibleInterface(window().control({ ControlArray::Text1, 1 }))->state().invisible);
-        QAccessibleInterface* display = QAccessible::queryAccessibleInterface(window().displayBoxWidget());
+        QVERIFY(QAccessible::queryAccessibleInterface(control(window(), professionList))->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(control(window(), { ControlArray::Text1, 1 }))->state().invisible);
+        QAccessibleInterface* display = QAccessible::queryAccessibleInterface(displayBoxOf(window()));
         QVERIFY(display->state().readOnly);
         QVERIFY(display->state().focusable);
     }
 
     void listItemsAreReadable()
     {
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window().objectListWidget());
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(objectListOf(window()));
         QCOMPARE(list->childCount(), 29);
         QCOMPARE(list->child(2)->text(QAccessible::Name), QStringLiteral("книга"));
         QCOMPARE(list->child(2)->role(), QAccessible::ListItem);
@@ -80,10 +80,10 @@ private slots:
 
     void displayBoxTextIsReadable()
     {
-        ChoiceList* list = window().objectListWidget();
+        ChoiceList* list = objectListOf(window());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
         const QString report = QString::fromStdString(WindowModel::report(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(window().displayBoxWidget())->textInterface();
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(displayBoxOf(window()))->textInterface();
         QVERIFY(text);
         QCOMPARE(text->text(0, text->characterCount()), report);
         // The locked list says so.

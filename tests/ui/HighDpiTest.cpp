@@ -1,5 +1,5 @@
 #include "AppIcon.h"
-#include "Program.h"
+#include "ShownProgram.h"
 
 #include <QTest>
 #include <QWindow>
@@ -7,6 +7,7 @@
 #include <cmath>
 
 using namespace zolinar;
+using namespace zolinar::testing;
 
 Q_DECLARE_METATYPE(zolinar::Element)
 
@@ -34,7 +35,7 @@ private slots:
     {
         m_scale = qEnvironmentVariable("ZOLINAR_EXPECTED_SCALE", QStringLiteral("1")).toDouble();
         m_program = std::make_unique<Program>();
-        window().load();
+        window().raiseLoad();
         window().show();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
@@ -57,7 +58,7 @@ private slots:
     {
         QFETCH(Element, element);
         QFETCH(QRect, at96dpi);
-        QWidget* widget = window().control(element);
+        QWidget* widget = control(window(), element);
         const qreal ratio = widget->devicePixelRatioF();
         QCOMPARE(ratio, m_scale);
         const QRectF onScreen(QPointF(widget->geometry().topLeft()) * ratio, QSizeF(widget->geometry().size()) * ratio);
@@ -83,7 +84,7 @@ private slots:
         // Text is drawn at the device resolution: at a scale of 2 the title's
         // ink reaches rows a pixel-doubled drawing could not tell apart.
         if (m_scale == 2) {
-            const QImage label = window().control({ ControlArray::Label1, 0 })->grab().toImage();
+            const QImage label = control(window(), { ControlArray::Label1, 0 })->grab().toImage();
             bool oddRowDiffers = false;
             for (int y = 0; y + 1 < label.height() && !oddRowDiffers; y += 2) {
                 for (int x = 0; x < label.width() && !oddRowDiffers; ++x)

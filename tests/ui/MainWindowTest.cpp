@@ -22,17 +22,13 @@ using SurfaceOperation = std::function<zolinar::Status(zolinar::ControlSurface&)
 Q_DECLARE_METATYPE(SurfaceOperation)
 
 using namespace zolinar;
+using namespace zolinar::testing;
 
 namespace {
 
 constexpr Element label0 { ControlArray::Label1, 0 };
 constexpr Element command0 { ControlArray::Command1, 0 };
 constexpr Element quoteBox { ControlArray::Text1, 1 };
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string displayText(Program& program)
 {
@@ -57,8 +53,8 @@ private:
     std::unique_ptr<Program> m_program;
 
     MainWindow& window() { return m_program->window(); }
-    ChoiceList* list() { return window().objectListWidget(); }
-    QPlainTextEdit* display() { return window().displayBoxWidget(); }
+    ChoiceList* list() { return objectListOf(window()); }
+    QPlainTextEdit* display() { return displayBoxOf(window()); }
 
     void clickRow(int row)
     {
@@ -102,7 +98,7 @@ private slots:
         QFETCH(Element, element);
         QFETCH(QRect, rect);
         QFETCH(bool, shown);
-        QWidget* widget = window().control(element);
+        QWidget* widget = control(window(), element);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), rect);
         QCOMPARE(widget->isVisible(), shown);
@@ -150,7 +146,7 @@ private slots:
         QCOMPARE(displayText(*m_program), std::string(guideText));
         QCOMPARE(list()->selectedRow(), -1);
         QVERIFY(list()->isEnabled());
-        QVERIFY(!window().control(professionList)->isVisible());
+        QVERIFY(!control(window(), professionList)->isVisible());
         QCOMPARE(display()->cursorForPosition(QPoint(4, 4)).blockNumber(), 0);
 
         // The scroll bar reaches the last line.
@@ -175,7 +171,7 @@ private slots:
         QFETCH(bool, chosen);
         if (chosen)
             clickRow(4);
-        QWidget* button = window().clearButton();
+        QWidget* button = clearButtonOf(window());
         display()->setFocus();
         QList<QWidget*> forward;
         for (int i = 0; i < 3; ++i) {
@@ -212,7 +208,7 @@ private slots:
         QCOMPARE(list()->selectedRow(), 2);
         QCOMPARE(displayText(*m_program), report(2));
 
-        QTest::mouseClick(window().clearButton(), Qt::LeftButton);
+        QTest::mouseClick(clearButtonOf(window()), Qt::LeftButton);
         QCOMPARE(displayText(*m_program), std::string(resetMessage));
         QVERIFY(list()->isEnabled());
         QCOMPARE(list()->selectedRow(), -1);
@@ -267,9 +263,9 @@ private slots:
         QFETCH(bool, backwards);
         tabInto(list());
         QTest::keyClick(list(), Qt::Key_End);
-        QTest::keyClick(window().clearButton(), Qt::Key_Space);
+        QTest::keyClick(clearButtonOf(window()), Qt::Key_Space);
         if (backwards)
-            QTest::keyClick(window().clearButton(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTest::keyClick(clearButtonOf(window()), Qt::Key_Backtab, Qt::ShiftModifier);
         else
             tabInto(list());
         QCOMPARE(QApplication::focusWidget(), list());
@@ -289,8 +285,8 @@ private slots:
     {
         QFETCH(int, key);
         clickRow(10);
-        tabInto(window().clearButton());
-        QTest::keyClick(window().clearButton(), Qt::Key(key));
+        tabInto(clearButtonOf(window()));
+        QTest::keyClick(clearButtonOf(window()), Qt::Key(key));
         QCOMPARE(displayText(*m_program), std::string(resetMessage));
         QVERIFY(list()->isEnabled());
         QCOMPARE(list()->selectedRow(), -1);
@@ -303,7 +299,7 @@ private slots:
         QCOMPARE(displayText(*m_program), std::string(guideText));
         QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(display(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), fromUtf8(guideText).replace("\r\n", "\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(guideText).replace("\r\n", "\n"));
 
         clickRow(7);
         display()->setFocus();
@@ -366,21 +362,6 @@ private slots:
         QCOMPARE(operation(window().surface()), status);
         QCOMPARE(list()->selectedRow(), -1);
         QCOMPARE(displayText(*m_program), std::string(guideText));
-    }
-
-    void aChoiceShowsItsReportInOneUpdate()
-    {
-        // The procedures write the display box three times for one report;
-        // the window puts only the final text into the widget.
-        QSignalSpy oneWrite(display(), &QPlainTextEdit::textChanged);
-        QCOMPARE(window().surface().writeText(displayBox, "x\r\n"), Status::Ok);
-        const auto perWrite = oneWrite.count();
-        QVERIFY(perWrite > 0);
-
-        QSignalSpy choice(display(), &QPlainTextEdit::textChanged);
-        clickRow(5);
-        QCOMPARE(choice.count(), perWrite);
-        QCOMPARE(display()->toPlainText(), QString::fromStdString(report(5)).replace("\r\n", "\n"));
     }
 
     void listIndexWriteRaisesClick()
