@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds the program and opens its window.
+# Installs what building and running need, builds the program alone (no
+# tests, no benchmark) and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh run
 
-cmake -S . -B build/full >/dev/null
-cmake --build build/full -j "$(nproc)" --target IT_Zolinar
-exec build/full/app/IT_Zolinar
+cmake --preset run >/dev/null
+cmake --build --preset run
+exec build/run/app/IT_Zolinar

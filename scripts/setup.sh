@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, only those
-# that are missing, so a second run costs a few dpkg queries.
+# Installs the Debian packages that one task needs, only those that are
+# missing, so a second run costs a few dpkg queries.
+#   setup.sh run     building the program and running it
+#   setup.sh test    that, and every tool the test command uses
+#   setup.sh bench   that, and what the startup benchmark compares against
 set -euo pipefail
 
-packages=(
-    # build
-    cmake g++ make pkgconf
+run=(
+    cmake g++ make
     qt6-base-dev libgl-dev
     # Times New Roman resolves to its metric twin, with Cyrillic
     fonts-liberation2
-    # tests: unit and widget tests, the Windows resource script, and the
-    # end-to-end run under a virtual X server with real X input
-    libgtest-dev libgmock-dev
-    binutils-mingw-w64-x86-64
+)
+test=(
+    # unit and widget tests, and the Windows resource script
+    libgtest-dev libgmock-dev binutils-mingw-w64-x86-64
+    # the end-to-end runs under a virtual X server with real X input
     xvfb xdotool xclip x11-utils libx11-dev
     # proof under faults: leak check and system-call trace of the real program
     valgrind strace
@@ -22,9 +25,24 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev man-db
     # accessibility: the AT-SPI bus and a client to read the window through it
     dbus-daemon at-spi2-core python3-pyatspi
-    # startup and footprint benchmark: Google Benchmark, and Tk to compare with
-    libbenchmark-dev tk
+    # the benchmark's tools are built and tried by the tests too
+    libbenchmark-dev libxdamage-dev
 )
+bench=(
+    xvfb x11-utils libx11-dev libxdamage-dev libbenchmark-dev
+    # the same window in Tk, to compare with
+    tk
+)
+
+case ${1:-} in
+run) packages=("${run[@]}") ;;
+test) packages=("${run[@]}" "${test[@]}") ;;
+bench) packages=("${run[@]}" "${bench[@]}") ;;
+*)
+    echo "usage: setup.sh run|test|bench" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,27 +1,26 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds with warnings as errors, and runs every test.
-# The core (catalogue, texts, event procedures) is also built and tested on
-# its own with the window switched off, which proves it needs no toolkit; and
-# the whole suite runs once more built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, leak checking on.
+# Installs everything the tests need, first and only here; then builds and
+# tests three trees with warnings as errors: the core alone without Qt (it
+# needs no toolkit), the full program with every test, and the whole suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer. No test
+# installs or removes a package: the host's package list is the same at the
+# end as after the set-up, or the run fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
-jobs=$(nproc)
+packages() { dpkg-query -W -f='${Package}:${Architecture} ${Version} ${Status}\n' | sort; }
+before=$(packages)
 
-cmake -S . -B build/core -DZOLINAR_WINDOW=OFF -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build/core -j "$jobs"
-ctest --test-dir build/core --output-on-failure -j "$jobs"
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+for preset in core full asan; do
+    cmake --workflow --preset "$preset"
+done
 
-cmake -S . -B build/full -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build/full -j "$jobs"
-ctest --test-dir build/full --output-on-failure -j "$jobs"
-
-cmake -S . -B build/asan -DZOLINAR_SANITIZE=ON -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build/asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
-LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+if ! changes=$(diff <(echo "$before") <(packages)); then
+    echo "FAIL: the tests changed the installed packages:" >&2
+    echo "$changes" >&2
+    exit 1
+fi
