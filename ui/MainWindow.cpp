@@ -78,7 +78,9 @@ MainWindow::~MainWindow()
     // The child widgets outlive this destructor's members and whatever the
     // owner of this window destroyed before it; a list torn down with a row
     // selected may still report a selection change. Nothing may hear of it.
-    disconnect(this, nullptr, nullptr, nullptr);
+    // (destroyed() still reaches Qt's own listeners, such as the
+    // accessibility cache: blocking spares it, unlike disconnecting all.)
+    blockSignals(true);
 }
 
 } // namespace zolinar
