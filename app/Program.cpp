@@ -52,13 +52,13 @@ Program::Program(const SurfaceWrapper& wrapSurface)
     , m_procedures(m_gate)
     , m_guard([this](const std::exception& error) { fail(error); })
 {
-    QObject::connect(&m_window, &MainWindow::load, &m_window, [this] {
+    connect(&m_window, &MainWindow::load, &m_window, [this] {
         m_guard.run([this] { m_procedures.Form_Load(); });
     });
-    QObject::connect(&m_window, &MainWindow::listClick, &m_window, [this](std::int16_t index) {
+    connect(&m_window, &MainWindow::listClick, &m_window, [this](std::int16_t index) {
         m_guard.run([this, index] { m_procedures.List1_Click(index); });
     });
-    QObject::connect(&m_window, &MainWindow::commandClick, &m_window, [this](std::int16_t index) {
+    connect(&m_window, &MainWindow::commandClick, &m_window, [this](std::int16_t index) {
         m_guard.run([this, index] { m_procedures.Command1_Click(index); });
     });
     connect(this, &Program::failed, this, &Program::showReport, Qt::QueuedConnection);
