@@ -90,10 +90,9 @@ void Program::fail(const std::exception& error)
 void Program::showReport(const QString& text)
 {
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(failureReportTitle), text, QMessageBox::Ok, &m_window);
-    box->setObjectName(QStringLiteral("failureReport"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(failureStatus); });
+    connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(failureStatus); });
     box->show();
 }
 
