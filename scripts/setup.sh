@@ -13,8 +13,8 @@ run=(
     fonts-liberation2
 )
 test=(
-    # unit and widget tests, and the Windows resource script
-    libgtest-dev libgmock-dev binutils-mingw-w64-x86-64
+    # unit and widget tests, the icon files, and the Windows resource script
+    libgtest-dev libgmock-dev imagemagick icoutils binutils-mingw-w64-x86-64
     # the end-to-end runs under a virtual X server with real X input
     xvfb xdotool xclip x11-utils libx11-dev
     # proof under faults: leak check and system-call trace of the real program
