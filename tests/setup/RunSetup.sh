@@ -22,7 +22,7 @@ asked=$(grep '^install' "$work/apt-get.log" | tr ' ' '\n' | grep -v -e '^-' -e '
 for needed in g++ cmake qt6-base-dev fonts-liberation2; do
     grep -qx -- "$needed" <<<"$asked" || fail "the run set-up does not install $needed: $asked"
 done
-unwanted=$(grep -E 'gtest|gmock|xvfb|xdotool|xclip|valgrind|strace|clang|cppcheck|lintian|appstream|desktop-file|dbus|at-spi|pyatspi|benchmark|mingw|^tk$|xdamage' <<<"$asked" || true)
+unwanted=$(grep -E 'gtest|gmock|xvfb|xdotool|xclip|valgrind|strace|clang|cppcheck|lintian|appstream|desktop-file|dbus|at-spi|pyatspi|benchmark|mingw|^tk$|xdamage|imagemagick|icoutils|wine' <<<"$asked" || true)
 [[ -z $unwanted ]] || fail "the run set-up installs test or benchmark tools: $unwanted"
 
 cmake -S "$source_dir" -B "$work/build" -DBUILD_TESTING=OFF >"$work/configure.log" 2>&1 \
