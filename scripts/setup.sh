@@ -4,6 +4,7 @@
 #   setup.sh run     building the program and running it
 #   setup.sh test    that, and every tool the test command uses
 #   setup.sh bench   that, and what the startup benchmark compares against
+#   setup.sh windows building the Windows program and proving it under Wine
 set -euo pipefail
 
 run=(
@@ -33,13 +34,32 @@ bench=(
     # the same window in Tk, to compare with
     tk
 )
+windows=(
+    cmake ninja-build
+    # Qt's host tools (moc, uic, rcc) for the cross build, and the tools
+    # that fetch and unpack Debian's source of the same Qt
+    qt6-base-dev-tools dpkg-dev python3
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    # the core's unit tests, built from source for Windows
+    googletest
+    # the icon, from the XPM, for the executable and for the icon theme
+    imagemagick icoutils
+    zip
+    # the executable's tests: Wine on a virtual X server with real X input;
+    # Wine's X driver opens these X libraries at run time, and draws with
+    # its own fonts and the metric twin of Times New Roman
+    wine wine64 fonts-wine fonts-liberation2
+    libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
+    xvfb xdotool xclip x11-utils
+)
 
 case ${1:-} in
 run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 bench) packages=("${run[@]}" "${bench[@]}") ;;
+windows) packages=("${windows[@]}") ;;
 *)
-    echo "usage: setup.sh run|test|bench" >&2
+    echo "usage: setup.sh run|test|bench|windows" >&2
     exit 2
     ;;
 esac

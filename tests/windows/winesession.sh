@@ -1,0 +1,17 @@
+# Shared by the Windows tests: a private Xvfb (from the end-to-end helpers)
+# and a fresh, private Wine prefix on it, both removed on exit. Source it.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/xsession.sh"
+
+start_wine() {
+    start_xvfb
+    export WINEPREFIX=$work/wine WINEARCH=win64 WINEDEBUG=-all
+    # No Mono or Gecko installer dialogs: the program needs neither.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+    wine wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 20 "$work/wineboot.log")"
+    # Windows has Times New Roman, which the window asks for; Wine has not,
+    # and would draw with its GUI fallback. Its metric twin stands in, as on
+    # Linux, so that the texts take the room they take on Windows.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >>"$work/wineboot.log" 2>&1
+    wineserver -w
+}
