@@ -19,24 +19,6 @@ for ((try = 0; try < 20; try++)); do
 done
 ((try < 20)) || fail "the window has no 32 x 32 icon"
 
-# Selects the display box's whole text and copies it, as a person would.
-copy_display_box() {
-    click_at 200 250
-    xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.2
-    timeout 5 xclip -o -selection clipboard
-}
-
-expect_text() {
-    local what=$1 expected=$2 actual
-    actual=$(copy_display_box; echo x)
-    actual=${actual%x}
-    if [[ $actual != "$expected" ]]; then
-        diff <(printf '%s' "$expected") <(printf '%s' "$actual") >&2 || true
-        fail "$what"
-    fi
-}
-
 # Row 2, "книга": the list starts at 48 px and its rows are 18 px high.
 click_at 80 94
 expect_text "the report of row 2" $'Детето е излязло от кръга с: \nИзбран предмет: книга\nПредполагаема професия: писател по вида тема\n'

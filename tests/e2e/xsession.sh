@@ -81,10 +81,30 @@ click_at() {
     sleep "${click_pause:-0.2}"
 }
 
-# Closes the window as a window manager would and waits for the program to
-# end; sets status to its exit status.
+# Selects the display box's whole text and copies it, as a person would,
+# and prints what the clipboard holds (line ends as "\n", on Windows too).
+copy_display_box() {
+    click_at 200 250
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.2
+    timeout 5 xclip -o -selection clipboard | tr -d '\r'
+}
+
+# Fails unless the display box holds the text expected, showing the diff.
+expect_text() {
+    local what=$1 expected=$2 actual
+    actual=$(copy_display_box; echo x)
+    actual=${actual%x}
+    if [[ $actual != "$expected" ]]; then
+        diff <(printf '%s' "$expected") <(printf '%s' "$actual") >&2 || true
+        fail "$what"
+    fi
+}
+
+# Closes the window as a window manager would (or with the command given)
+# and waits for the program to end; sets status to its exit status.
 close_program() {
-    "$close_window" "$window"
+    if (($# > 0)); then "$@"; else "$close_window" "$window"; fi
     local deadline=$((SECONDS + ${exit_timeout:-10}))
     while kill -0 "$app_pid" 2>/dev/null && [[ $(awk '{ print $3 }' "/proc/$app_pid/stat" 2>/dev/null) != Z ]]; do
         ((SECONDS < deadline)) || fail "the program did not end when its window closed"
