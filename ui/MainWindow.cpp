@@ -1,25 +1,15 @@
 #include "MainWindow.h"
 
+#include "AccessibleFactory.h"
 #include "Catalogue.h"
 #include "Texts.h"
 #include "WindowTexts.h"
 #include "ui_MainWindow.h"
 
-#include <QAccessibleWidget>
 
 namespace zolinar {
 
 namespace {
-
-// A top-level QWidget presents itself to assistive technology as a mere
-// client area; this window is the application's frame, named by its caption.
-QAccessibleInterface* accessibleWindow(const QString& className, QObject* object)
-{
-    auto* window = qobject_cast<MainWindow*>(object);
-    if (window && className == QLatin1String(MainWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(window, QAccessible::Window);
-    return nullptr;
-}
 
 void fill(QListWidget* list, std::string_view CatalogueRow::*column)
 {
@@ -42,11 +32,7 @@ void describe(QWidget* widget, std::string_view name, std::string_view descripti
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleWindow);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installAccessibleFactory();
 
     // The form's widgets are this window's children from here on; the
     // surface finds them by name, so the form itself need not be kept.

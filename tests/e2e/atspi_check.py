@@ -1,8 +1,13 @@
-"""Reads the running program through AT-SPI, as a screen reader does.
+"""Reads and drives the running program through AT-SPI, as a screen reader
+or switch access does, and as an adversarial client might.
 
 Finds the program's window, checks the names and roles of the controls a
-person reaches, clicks row 2 of the object list with real X input, waits for
-the display box to announce its new text, and reads the report back.
+person reaches and that the hidden ones are not there, clicks row 2 of the
+object list with real X input, waits for the display box to announce its
+new text, and reads the report back. While the list is locked, every row
+reports itself neither selectable nor sensitive, and no action, selection
+or edit, through pyatspi or as a raw D-Bus call, changes the choice or the
+display box. After Clear, a row picked through AT-SPI gives its report.
 Exits 0 when all holds; prints what failed otherwise.
 """
 import subprocess
@@ -10,12 +15,16 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 window_id = sys.argv[1]
 EXPECTED_REPORT = ("Детето е излязло от кръга с: \nИзбран предмет: книга\n"
                    "Предполагаема професия: писател по вида тема\n")
 RESET_MESSAGE = "Направете своя нов избор!"
+ROW_5_REPORT = ("Детето е излязло от кръга с: \nИзбран предмет: портмоне\n"
+                "Предполагаема професия: банкер, финансист, бизнесмен \n")
+HIDDEN_NAMES = ("Професии", "Цитат")
+QUOTE_START = "Неприятното в това"
 
 
 def fail(message):
@@ -66,7 +75,16 @@ for name, role in expected_roles.items():
     if node.getRole() != role:
         fail("%r has role %s, not %s" % (name, node.getRoleName(), pyatspi.Accessible.getRoleName(node)))
 
+everything = list(descendants(app))
+for node in everything:
+    if node.name in HIDDEN_NAMES:
+        fail("the hidden control %r is in the accessible tree" % node.name)
+    text = node.queryText().getText(0, -1) if "Text" in pyatspi.listInterfaces(node) else ""
+    if QUOTE_START in text or QUOTE_START in node.name:
+        fail("the quote can be read through %r" % node.name)
+
 display = by_name["Отговор"]
+objects = by_name["Предмети"]
 announced = []
 
 
@@ -110,6 +128,76 @@ def announce_after_click(x, y, expected):
         fail("%r was not announced; announced: %r" % (expected, announced))
 
 
+# Calls an AT-SPI method straight over D-Bus, whether or not the object
+# says it offers that interface: a client need not ask first.
+session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                            GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+a11y_bus = Gio.DBusConnection.new_for_address_sync(
+    address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+    None, None)
+
+
+def raw_call(node, interface, method, args):
+    try:
+        a11y_bus.call_sync(node.app.bus_name, node.path, "org.a11y.atspi." + interface, method, args,
+                           None, Gio.DBusCallFlags.NONE, 5000, None)
+    except GLib.Error:
+        pass
+
+
+def settle():
+    """Lets the program handle what was sent, and its events arrive."""
+    deadline = time.time() + 0.5
+    context = GLib.MainContext.default()
+    while time.time() < deadline:
+        context.iteration(False)
+        time.sleep(0.01)
+
+
+def selected_rows():
+    return [i for i in range(objects.childCount)
+            if objects.getChildAtIndex(i).getState().contains(pyatspi.STATE_SELECTED)]
+
+
 announce_after_click(80, 94, EXPECTED_REPORT)      # row 2 of the object list
+
+# Locked: every row says so and nothing any client does moves the choice.
+for i in range(objects.childCount):
+    row = objects.getChildAtIndex(i)
+    state = row.getState()
+    for flag in (pyatspi.STATE_SELECTABLE, pyatspi.STATE_SENSITIVE, pyatspi.STATE_ENABLED, pyatspi.STATE_FOCUSED):
+        if state.contains(flag):
+            fail("row %d of the locked list reports %s" % (i, pyatspi.stateToString(flag)))
+    if row.queryAction().nActions != 0:
+        fail("row %d of the locked list offers actions" % i)
+    raw_call(row, "Action", "DoAction", GLib.Variant("(i)", (0,)))
+    raw_call(objects, "Table", "AddRowSelection", GLib.Variant("(i)", (i,)))
+    raw_call(objects, "Selection", "SelectChild", GLib.Variant("(i)", (i,)))
+if "EditableText" in pyatspi.listInterfaces(display):
+    fail("the read-only display box offers editing")
+raw_call(display, "EditableText", "SetTextContents", GLib.Variant("(s)", ("changed",)))
+raw_call(display, "EditableText", "InsertText", GLib.Variant("(isi)", (0, "changed", 7)))
+raw_call(display, "EditableText", "DeleteText", GLib.Variant("(ii)", (0, 10)))
+settle()
+if display.queryText().getText(0, -1) != EXPECTED_REPORT:
+    fail("the display box changed behind the program's back: %r" % display.queryText().getText(0, -1))
+if selected_rows() != [2]:
+    fail("the locked choice moved: rows %r are selected" % selected_rows())
+
 announce_after_click(372, 108, RESET_MESSAGE)      # Clear
-print("AT-SPI: names and roles right; the report and the reset message were announced and read back exactly")
+
+# Ready: a screen-reader user picks row 5 with its action.
+announced.clear()
+row = objects.getChildAtIndex(5)
+if not row.getState().contains(pyatspi.STATE_SELECTABLE):
+    fail("row 5 of the ready list is not selectable")
+row.queryAction().doAction(0)
+deadline = time.time() + 10
+while display.queryText().getText(0, -1) != ROW_5_REPORT and time.time() < deadline:
+    settle()
+if display.queryText().getText(0, -1) != ROW_5_REPORT:
+    fail("the action on row 5 gave %r" % display.queryText().getText(0, -1))
+print("AT-SPI: names and roles right, hidden controls absent; reports and the reset message announced and "
+      "read back exactly; the locked list and the display box resisted every client call; "
+      "a row picked through AT-SPI gave its report")

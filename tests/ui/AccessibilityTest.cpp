@@ -80,8 +80,14 @@ private slots:
         QAccessibleTextInterface* text = display->textInterface();
         QVERIFY(text);
         QCOMPARE(text->text(0, text->characterCount()), report);
-        // The locked list says so.
+        // The locked list says so, on every row, and offers nothing to do.
         QVERIFY(items->state().disabled);
+        for (int row = 0; row < items->childCount(); ++row) {
+            const QAccessible::State state = items->child(row)->state();
+            QVERIFY(state.disabled && !state.selectable && !state.focused);
+            QVERIFY(items->child(row)->actionInterface()->actionNames().isEmpty());
+        }
+        QVERIFY(!display->editableTextInterface());
     }
 };
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace zolinar {
+
+class TextBox;
+
+// A read-only text box as assistive technology sees it: its text can be
+// read, navigated and selected, but it offers no editing, since nothing but
+// the program may change what the box shows. (Qt's own interface for
+// QPlainTextEdit edits a read-only box on request.) A hidden box, such as
+// the quote kept for the program alone, shows no text at all.
+class AccessibleTextBox final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleTextBox(TextBox* box);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    TextBox* box() const;
+    bool shown() const;
+    // A cursor over [start, end) of the text, clamped to it.
+    QTextCursor range(int start, int end) const;
+};
+
+} // namespace zolinar
