@@ -4,6 +4,7 @@
 #include "WindowTexts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 
 namespace zolinar {
@@ -52,6 +53,7 @@ Program::Program(const SurfaceWrapper& wrapSurface)
     , m_procedures(m_gate)
     , m_guard([this](const std::exception& error) { fail(error); })
 {
+    translateQtTexts();
     connect(&m_window, &MainWindow::load, &m_window, [this] {
         m_guard.run([this] { m_procedures.Form_Load(); });
     });
@@ -94,6 +96,21 @@ void Program::showReport(const QString& text)
     box->setWindowModality(Qt::ApplicationModal);
     connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(failureStatus); });
     box->show();
+}
+
+void Program::translateQtTexts()
+{
+    // The Windows build carries the translation in its resources; on Linux
+    // it comes with Qt's translations package. Without it Qt's texts stay
+    // English and the program works on.
+    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& folder : { QStringLiteral(":/i18n"), qtTranslations }) {
+        if (m_qtTexts.load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(&m_qtTexts);
+            return;
+        }
+    }
 }
 
 } // namespace zolinar

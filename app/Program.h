@@ -5,6 +5,8 @@
 #include "MainWindow.h"
 #include "SurfaceGate.h"
 
+#include <QTranslator>
+
 #include <functional>
 #include <memory>
 
@@ -16,7 +18,9 @@ namespace zolinar {
 // (status 0) or a failed control operation ended the program: then the
 // failure report appears once the failing event has unwound, over the window
 // as the steps before the failure left it, and closing it ends the program
-// with failureStatus.
+// with failureStatus. Qt's own texts (the display box's context menu, the
+// report's button) are Bulgarian like the rest of the window, whatever the
+// user's locale.
 class Program final : public QObject {
     Q_OBJECT
 
@@ -41,7 +45,9 @@ signals:
 private:
     void fail(const std::exception& error);
     void showReport(const QString& text);
+    void translateQtTexts();
 
+    QTranslator m_qtTexts;
     MainWindow m_window;
     std::unique_ptr<ControlSurface> m_wrappedSurface;
     SurfaceGate m_gate;

@@ -10,6 +10,8 @@ set -euo pipefail
 run=(
     cmake g++ make
     qt6-base-dev libgl-dev
+    # Qt's own texts (menus, buttons) in Bulgarian, like the window
+    qt6-translations-l10n
     # Times New Roman resolves to its metric twin, with Cyrillic
     fonts-liberation2
 )
@@ -39,6 +41,8 @@ windows=(
     # Qt's host tools (moc, uic, rcc) for the cross build, and the tools
     # that fetch and unpack Debian's source of the same Qt
     qt6-base-dev-tools dpkg-dev python3
+    # Qt's Bulgarian texts, built into the executable
+    qt6-translations-l10n
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # the core's unit tests, built from source for Windows
     googletest

@@ -19,7 +19,7 @@ chmod +x "$work/bin/"*
 PATH="$work/bin:$PATH" bash "$source_dir/scripts/setup.sh" run >/dev/null
 
 asked=$(grep '^install' "$work/apt-get.log" | tr ' ' '\n' | grep -v -e '^-' -e '^install$' | sort)
-for needed in g++ cmake qt6-base-dev fonts-liberation2; do
+for needed in g++ cmake qt6-base-dev fonts-liberation2 qt6-translations-l10n; do
     grep -qx -- "$needed" <<<"$asked" || fail "the run set-up does not install $needed: $asked"
 done
 unwanted=$(grep -E 'gtest|gmock|xvfb|xdotool|xclip|valgrind|strace|clang|cppcheck|lintian|appstream|desktop-file|dbus|at-spi|pyatspi|benchmark|mingw|^tk$|xdamage|imagemagick|icoutils|wine' <<<"$asked" || true)

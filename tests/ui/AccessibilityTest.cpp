@@ -4,6 +4,7 @@
 #include "WindowModel.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -88,6 +89,22 @@ private slots:
             QVERIFY(items->child(row)->actionInterface()->actionNames().isEmpty());
         }
         QVERIFY(!display->editableTextInterface());
+    }
+
+    // Qt's own texts, such as the display box's context menu, speak the
+    // window's language whatever the user's locale (the test runs in C).
+    void qtTextsAreBulgarian()
+    {
+        const std::unique_ptr<QMenu> menu(displayBoxOf(window())->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                entries << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+        }
+        QVERIFY(entries.size() >= 2);
+        static const QRegularExpression cyrillicOnly(QStringLiteral("^[^A-Za-z]*\\p{Cyrillic}[^A-Za-z]*$"));
+        for (const QString& entry : std::as_const(entries))
+            QVERIFY2(cyrillicOnly.match(entry).hasMatch(), qPrintable(entries.join(QStringLiteral(", "))));
     }
 };
 
