@@ -33,7 +33,7 @@ fi
 work=$prefix.work
 mkdir -p "$work"
 log=$work/build.log
-echo "Building Qt for Windows into $prefix (about 40 minutes on two cores; log: $log)"
+echo "Building Qt for Windows into $prefix (about 15 minutes on two cores; log: $log)"
 started=$SECONDS
 
 # Debian's source of the same Qt as the host tools.
