@@ -48,11 +48,11 @@ private:
 QAccessibleInterface* createInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String(MainWindow::staticMetaObject.className()))
-        return new AccessibleWindow(static_cast<MainWindow*>(object));
+        return new AccessibleWindow(qobject_cast<MainWindow*>(object));
     if (className == QLatin1String(ChoiceList::staticMetaObject.className()))
-        return new AccessibleChoiceList(static_cast<ChoiceList*>(object));
+        return new AccessibleChoiceList(qobject_cast<ChoiceList*>(object));
     if (className == QLatin1String(TextBox::staticMetaObject.className()))
-        return new AccessibleTextBox(static_cast<TextBox*>(object));
+        return new AccessibleTextBox(qobject_cast<TextBox*>(object));
     return nullptr;
 }
 

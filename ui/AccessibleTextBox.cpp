@@ -15,7 +15,7 @@ AccessibleTextBox::AccessibleTextBox(TextBox* box)
 
 TextBox* AccessibleTextBox::box() const
 {
-    return static_cast<TextBox*>(widget());
+    return qobject_cast<TextBox*>(widget());
 }
 
 bool AccessibleTextBox::shown() const
