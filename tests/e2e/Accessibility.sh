@@ -10,6 +10,8 @@ close_window=$2
 source "$(dirname "$0")/xsession.sh"
 start_xvfb
 
+# The accessibility bus keeps its socket and settings in the test's folder.
+export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 launcher_pid=$!
 trap 'kill "$launcher_pid" 2>/dev/null || true; cleanup' EXIT

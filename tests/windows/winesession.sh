@@ -5,8 +5,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/xsession.sh"
 start_wine() {
     start_xvfb
     export WINEPREFIX=$work/wine WINEARCH=win64 WINEDEBUG=-all
-    # No Mono or Gecko installer dialogs: the program needs neither.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko installer dialogs (the program needs neither), and no
+    # menu entries or file types: whatever Wine still writes for the desktop
+    # goes into the session's own folder, not the user's home.
+    export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache TMPDIR=$work
+    mkdir -p "$TMPDIR"
     trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
     wine wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 20 "$work/wineboot.log")"
     # Windows has Times New Roman, which the window asks for; Wine has not,
