@@ -60,6 +60,10 @@ if not frames or not frames[0].name.endswith("ИТ - определяне на �
 
 by_name = {}
 for node in descendants(app):
+    if node.name in HIDDEN_NAMES:
+        fail("the hidden control %r is in the accessible tree" % node.name)
+    if "Text" in pyatspi.listInterfaces(node) and QUOTE_START in node.queryText().getText(0, -1):
+        fail("the quote can be read through %r" % node.name)
     if node.name and node.getState().contains(pyatspi.STATE_SHOWING):
         by_name.setdefault(node.name, node)
 
@@ -74,14 +78,6 @@ for name, role in expected_roles.items():
         fail("no shown control named %r; shown: %r" % (name, sorted(by_name)))
     if node.getRole() != role:
         fail("%r has role %s, not %s" % (name, node.getRoleName(), pyatspi.Accessible.getRoleName(node)))
-
-everything = list(descendants(app))
-for node in everything:
-    if node.name in HIDDEN_NAMES:
-        fail("the hidden control %r is in the accessible tree" % node.name)
-    text = node.queryText().getText(0, -1) if "Text" in pyatspi.listInterfaces(node) else ""
-    if QUOTE_START in text or QUOTE_START in node.name:
-        fail("the quote can be read through %r" % node.name)
 
 display = by_name["Отговор"]
 objects = by_name["Предмети"]
@@ -102,13 +98,13 @@ def click(x, y):
     subprocess.run(["xdotool", "mousemove", "--window", window_id, "--sync", str(x), str(y), "click", "1"], check=True)
 
 
-def announce_after_click(x, y, expected):
-    """Clicks, then waits until the display box holds and has announced the text."""
+def announce_after(action, expected):
+    """Acts, then waits until the display box holds and has announced the text."""
     announced.clear()
     loop = GLib.MainLoop()
 
     def act():
-        click(x, y)
+        action()
         return False
 
     def check_done():
@@ -160,7 +156,7 @@ def selected_rows():
             if objects.getChildAtIndex(i).getState().contains(pyatspi.STATE_SELECTED)]
 
 
-announce_after_click(80, 94, EXPECTED_REPORT)      # row 2 of the object list
+announce_after(lambda: click(80, 94), EXPECTED_REPORT)      # row 2 of the object list
 
 # Locked: every row says so and nothing any client does moves the choice.
 for i in range(objects.childCount):
@@ -185,19 +181,13 @@ if display.queryText().getText(0, -1) != EXPECTED_REPORT:
 if selected_rows() != [2]:
     fail("the locked choice moved: rows %r are selected" % selected_rows())
 
-announce_after_click(372, 108, RESET_MESSAGE)      # Clear
+announce_after(lambda: click(372, 108), RESET_MESSAGE)      # Clear
 
 # Ready: a screen-reader user picks row 5 with its action.
-announced.clear()
 row = objects.getChildAtIndex(5)
 if not row.getState().contains(pyatspi.STATE_SELECTABLE):
     fail("row 5 of the ready list is not selectable")
-row.queryAction().doAction(0)
-deadline = time.time() + 10
-while display.queryText().getText(0, -1) != ROW_5_REPORT and time.time() < deadline:
-    settle()
-if display.queryText().getText(0, -1) != ROW_5_REPORT:
-    fail("the action on row 5 gave %r" % display.queryText().getText(0, -1))
+announce_after(lambda: row.queryAction().doAction(0), ROW_5_REPORT)
 print("AT-SPI: names and roles right, hidden controls absent; reports and the reset message announced and "
       "read back exactly; the locked list and the display box resisted every client call; "
       "a row picked through AT-SPI gave its report")
