@@ -38,9 +38,10 @@ bench=(
 )
 windows=(
     cmake ninja-build
-    # Qt's host tools (moc, uic, rcc) for the cross build, and the tools
-    # that fetch and unpack Debian's source of the same Qt
-    qt6-base-dev-tools dpkg-dev python3
+    # Qt's host tools (moc, uic, rcc) and their CMake files (Qt6HostInfo)
+    # for the cross build, and the tools that fetch and unpack Debian's
+    # source of the same Qt
+    qt6-base-dev-tools qt6-base-dev dpkg-dev python3
     # Qt's Bulgarian texts, built into the executable
     qt6-translations-l10n
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
