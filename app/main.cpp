@@ -4,8 +4,20 @@
 
 #include <QApplication>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 int main(int argc, char* argv[])
 {
+#ifdef _WIN32
+    // The program is run from folders that others can write to, such as
+    // Downloads: from here on, every DLL comes from System32 and none from
+    // beside the executable. The DLLs that are not loaded before main are
+    // delay-loaded for this (cmake/DelayLoad.cmake).
+    if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        return 1;
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zolinar::applicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(zolinar::applicationVersion));

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Reads the built Windows executable as Windows would and checks it: a
-PE32+ x86-64 GUI-subsystem program that imports Windows system DLLs only
-(no Qt, C++ runtime, libgcc or winpthread DLL); one group icon, of one
-32 x 32 image with a 256-colour palette; a version record in language 1033
-whose every field, parsed from the raw resource, is as set.
+PE32+ x86-64 GUI-subsystem program whose import table names only Windows'
+KnownDLLs and API sets, which Windows never looks for beside the program
+(the other system DLLs are delay-loaded); an application manifest with the
+supported Windows versions, per-monitor DPI awareness and asInvoker; one
+group icon, of one 32 x 32 image with a 256-colour palette; a version
+record in language 1033 whose every field, parsed from the raw resource,
+is as set.
 
     check_executable.py IT_Zolinar.exe
 """
@@ -11,14 +14,17 @@ import re
 import struct
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
 
-# DLLs that every Windows 10 and 11 has in System32, and the API sets that
-# Windows' loader resolves to them (api-ms-win-*).
-SYSTEM_DLLS = set("""
-    advapi32 authz comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32 msvcrt
-    netapi32 ole32 oleaut32 opengl32 shcore shell32 shlwapi user32 userenv uxtheme
-    version winmm ws2_32 wtsapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0
-    api-ms-win-core-winrt-string-l1-1-0""".split())
+# Windows 10 and 11's KnownDLLs (HKLM\System\CurrentControlSet\Control\
+# Session Manager\KnownDLLs), always mapped from System32, and ntdll; API sets
+# (api-ms-win-*) are resolved by the loader itself.
+KNOWN_DLLS = set("""
+    advapi32 clbcatq combase comdlg32 coml2 difxapi gdi32 gdiplus imagehlp imm32 kernel32 msctf
+    msvcrt normaliz nsi ntdll ole32 oleaut32 psapi rpcrt4 sechost setupapi shcore shell32 shlwapi
+    user32 wldap32 ws2_32""".split())
+SUPPORTED_OS = {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}
 failures = []
 
 
@@ -50,7 +56,20 @@ def main(exe):
     check(re.search(r"^Magic\s+020b\s+\(PE32\+\)", headers, re.M), "not a PE32+ file")
     check(re.search(r"^Subsystem\s+00000002\s+\(Windows GUI\)", headers, re.M), "not a GUI-subsystem program")
     imports = {name.lower().removesuffix(".dll") for name in re.findall(r"DLL Name: (\S+)", headers)}
-    check(imports and imports <= SYSTEM_DLLS, f"imports DLLs that are not Windows' own: {sorted(imports - SYSTEM_DLLS)}")
+    searched = {name for name in imports - KNOWN_DLLS if not name.startswith("api-ms-win-")}
+    check(imports and not searched, f"imports DLLs that Windows looks for beside the program: {sorted(searched)}")
+
+    raw_manifest = run("wrestool", "--extract", "--raw", "--type=24", "--name=1", exe)
+    check(raw_manifest, "no application manifest")
+    manifest = ElementTree.fromstring(raw_manifest or b"<none/>")
+    elements = {element.tag.rpartition("}")[2]: element for element in manifest.iter()}
+    check({element.get("Id") for element in manifest.iter() if element.tag.endswith("}supportedOS")} == SUPPORTED_OS,
+          "the manifest does not declare Windows 7, 8, 8.1 and 10/11")
+    for tag, attribute, value in [("dpiAwareness", None, "PerMonitorV2"), ("dpiAware", None, "true/pm"),
+                                  ("requestedExecutionLevel", "level", "asInvoker")]:
+        element = elements.get(tag)
+        actual = None if element is None else element.get(attribute) if attribute else element.text
+        check(actual == value, f"the manifest's {tag} is {actual!r}, not {value!r}")
 
     listing = run("wrestool", "--list", exe).decode()
     check(len(re.findall(r"--type=14 ", listing)) == 1, f"not one group icon: {listing}")
@@ -80,7 +99,8 @@ def main(exe):
 
     if failures:
         sys.exit("FAIL: " + "\nFAIL: ".join(failures))
-    print("the executable: PE32+ GUI program, system DLLs only, one 32 x 32 8-bit icon, version record as set")
+    print("the executable: PE32+ GUI program, KnownDLLs and API sets only, manifest, one 32 x 32 8-bit icon, "
+          "version record as set")
 
 
 if __name__ == "__main__":
