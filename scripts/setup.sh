@@ -49,7 +49,9 @@ windows=(
     googletest
     # the icon, from the XPM, for the executable and for the icon theme
     imagemagick icoutils
-    zip
+    zip unzip
+    # the installer, written from the project's own description
+    wixl
     # the executable's tests: Wine on a virtual X server with real X input;
     # Wine's X driver opens these X libraries at run time, and draws with
     # its own fonts and the metric twin of Times New Roman

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds IT_Zolinar.exe for 64-bit Windows on Debian 12 and proves it under
 # Wine: installs what is missing, builds the static Qt once into the user's
-# cache (about 15 minutes the first time, nothing later), then cross-builds
-# the program, runs its tests under Wine and packs
-# build/windows/IT_Zolinar-1.0.0.0-win64.zip.
+# cache (about 17 minutes the first time, nothing later), then cross-builds
+# the program and its installer, runs their tests under Wine and packs
+# build/windows/IT_Zolinar-1.0.0.0-win64.zip beside
+# build/windows/IT_Zolinar-1.0.0.0-win64.msi.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,4 +14,10 @@ bash scripts/windows-qt.sh
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 cmake --workflow --preset windows
-echo "The Windows program: $PWD/build/windows/IT_Zolinar-1.0.0.0-win64.zip"
+
+# The zip and the installer carry the same executable, the one the tests ran.
+build=build/windows
+cmp <(unzip -p "$build/IT_Zolinar-1.0.0.0-win64.zip" IT_Zolinar-1.0.0.0-win64/IT_Zolinar.exe) "$build/IT_Zolinar.exe" ||
+    { echo "The zip's executable is not the tested one" >&2; exit 1; }
+echo "The Windows program: $PWD/$build/IT_Zolinar-1.0.0.0-win64.msi (installer)"
+echo "                     $PWD/$build/IT_Zolinar-1.0.0.0-win64.zip (no installation)"

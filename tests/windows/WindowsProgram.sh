@@ -38,8 +38,6 @@ expect_pixel background 300 60 192,192,255
 expect_pixel "title band" 34 2 255,192,128
 expect_pixel "button face" 320 100 255,0,0
 
-# Sets the variable named first to the report of an object and profession.
-report() { printf -v "$1" 'Детето е излязло от кръга с: \nИзбран предмет: %s\nПредполагаема професия: %s\n' "$2" "$3"; }
 report first_row 'мобилен телефон' 'специалист в съобщенията'
 report third_row 'книга' 'писател по вида тема'
 reset='Направете своя нов избор!'

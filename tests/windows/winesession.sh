@@ -19,3 +19,6 @@ start_wine() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >>"$work/wineboot.log" 2>&1
     wineserver -w
 }
+
+# Sets the variable named first to the report of an object and profession.
+report() { printf -v "$1" 'Детето е излязло от кръга с: \nИзбран предмет: %s\nПредполагаема професия: %s\n' "$2" "$3"; }
