@@ -59,17 +59,12 @@ def main(exe):
     searched = {name for name in imports - KNOWN_DLLS if not name.startswith("api-ms-win-")}
     check(imports and not searched, f"imports DLLs that Windows looks for beside the program: {sorted(searched)}")
 
-    raw_manifest = run("wrestool", "--extract", "--raw", "--type=24", "--name=1", exe)
-    check(raw_manifest, "no application manifest")
-    manifest = ElementTree.fromstring(raw_manifest or b"<none/>")
-    elements = {element.tag.rpartition("}")[2]: element for element in manifest.iter()}
-    check({element.get("Id") for element in manifest.iter() if element.tag.endswith("}supportedOS")} == SUPPORTED_OS,
+    manifest = ElementTree.fromstring(run("wrestool", "--extract", "--raw", "--type=24", "--name=1", exe) or b"<none/>")
+    check({e.get("Id") for e in manifest.iter() if e.tag.endswith("}supportedOS")} == SUPPORTED_OS,
           "the manifest does not declare Windows 7, 8, 8.1 and 10/11")
-    for tag, attribute, value in [("dpiAwareness", None, "PerMonitorV2"), ("dpiAware", None, "true/pm"),
-                                  ("requestedExecutionLevel", "level", "asInvoker")]:
-        element = elements.get(tag)
-        actual = None if element is None else element.get(attribute) if attribute else element.text
-        check(actual == value, f"the manifest's {tag} is {actual!r}, not {value!r}")
+    settings = {e.tag.rpartition("}")[2]: e.get("level", e.text) for e in manifest.iter()}
+    settings = tuple(settings.get(tag) for tag in ("dpiAwareness", "dpiAware", "requestedExecutionLevel"))
+    check(settings == ("PerMonitorV2", "true/pm", "asInvoker"), f"the manifest's DPI awareness and level are {settings}")
 
     listing = run("wrestool", "--list", exe).decode()
     check(len(re.findall(r"--type=14 ", listing)) == 1, f"not one group icon: {listing}")
