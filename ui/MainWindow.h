@@ -5,6 +5,11 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
+
+namespace Ui {
+class IT_Zolinar;
+} // namespace Ui
 
 namespace zolinar {
 
@@ -34,7 +39,11 @@ signals:
     void commandClick(std::int16_t index);
 
 private:
-    QtControlSurface m_surface { *this };
+    // Sets the form up on this window and names its controls' elements.
+    QtControlSurface::Controls setUpForm();
+
+    std::unique_ptr<Ui::IT_Zolinar> m_form;
+    QtControlSurface m_surface { setUpForm() };
 };
 
 } // namespace zolinar

@@ -2,26 +2,26 @@
 
 #include "ControlSurface.h"
 
-#include <QString>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
 namespace zolinar {
 
 // The control operations of the event procedures, carried out on the
-// window's real widgets. It keeps no table of its own: each operation finds
-// the element's widget among the window's children by its object name,
-// List1_0 for List1(0). An unknown element, a property its widget does not
-// have, or a row outside the list gives a failed status, never a crash.
+// window's real widgets. It holds the table of elements and their widgets
+// that the window gives it once, from its form, and looks nothing up by
+// name. An unknown element, a property its widget does not have, or a row
+// outside the list gives a failed status, never a crash.
 class QtControlSurface final : public ControlSurface {
 public:
-    explicit QtControlSurface(QWidget& window)
-        : m_window(window)
+    using Controls = std::vector<std::pair<Element, QWidget*>>;
+
+    explicit QtControlSurface(Controls controls)
+        : m_controls(std::move(controls))
     {
     }
-
-    // The object name of the widget that stands for an element.
-    static QString objectName(Element element);
 
     Status readListIndex(Element element, Row& row) override;
     Status writeListIndex(Element element, Row row) override;
@@ -32,10 +32,13 @@ public:
     Status writeText(Element element, std::string_view text) override;
 
 private:
-    template<typename Widget>
-    Status find(Element element, Widget*& widget) const;
+    // Runs the operation on the element's widget as the kind of widget that
+    // has the property: an element that does not exist is UnknownElement,
+    // one of another kind (Text of a list) UnsupportedProperty.
+    template<typename Widget, typename Operation>
+    Status on(Element element, Operation&& operation) const;
 
-    QWidget& m_window;
+    Controls m_controls;
 };
 
 } // namespace zolinar
