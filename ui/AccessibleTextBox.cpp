@@ -18,15 +18,10 @@ TextBox* AccessibleTextBox::box() const
     return qobject_cast<TextBox*>(widget());
 }
 
-bool AccessibleTextBox::shown() const
-{
-    return !box()->isHidden();
-}
-
 QString AccessibleTextBox::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return shown() ? box()->toPlainText() : QString();
+        return box()->toPlainText();
     return QAccessibleWidget::text(t);
 }
 
@@ -36,14 +31,13 @@ QAccessible::State AccessibleTextBox::state() const
     st.readOnly = box()->isReadOnly();
     st.editable = false;
     st.multiLine = true;
-    st.selectableText = shown();
-    st.invisible = st.invisible || !shown();
+    st.selectableText = true;
     return st;
 }
 
 void* AccessibleTextBox::interface_cast(QAccessible::InterfaceType t)
 {
-    if (t == QAccessible::TextInterface && shown())
+    if (t == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
 }

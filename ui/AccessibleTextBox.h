@@ -10,7 +10,7 @@ class TextBox;
 // read, navigated and selected, but it offers no editing, since nothing but
 // the program may change what the box shows. (Qt's own interface for
 // QPlainTextEdit edits a read-only box on request.) A hidden box, such as
-// the quote kept for the program alone, shows no text at all.
+// the quote kept for the program alone, is not in the window's tree.
 class AccessibleTextBox final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleTextBox(TextBox* box);
@@ -35,7 +35,6 @@ public:
 
 private:
     TextBox* box() const;
-    bool shown() const;
     // A cursor over [start, end) of the text, clamped to it.
     QTextCursor range(int start, int end) const;
 };
