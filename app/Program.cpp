@@ -11,38 +11,12 @@ namespace zolinar {
 
 namespace {
 
-std::string_view operationText(Operation operation)
-{
-    switch (operation) {
-    case Operation::Read: return readOperationText;
-    case Operation::Write: return writeOperationText;
-    }
-    return {};
-}
-
-std::string_view statusText(Status status)
-{
-    switch (status) {
-    case Status::Ok: return {};
-    case Status::UnknownElement: return unknownElementText;
-    case Status::UnsupportedProperty: return unsupportedPropertyText;
-    case Status::RowOutOfRange: return rowOutOfRangeText;
-    case Status::ControlFailed: return controlFailedText;
-    }
-    return {};
-}
-
 QString reportText(const std::exception& error)
 {
-    const auto* runtimeError = dynamic_cast<const RuntimeError*>(&error);
-    if (!runtimeError)
-        return QString::fromUtf8(unexpectedFailureText).arg(QString::fromLocal8Bit(error.what()));
-    const auto code = static_cast<std::int32_t>(runtimeError->status());
-    return QString::fromUtf8(failureReportText)
-        .arg(QString::fromStdString(elementName(runtimeError->element())),
-            QString::fromUtf8(propertyName(runtimeError->property())),
-            QString::fromUtf8(operationText(runtimeError->operation())),
-            QStringLiteral("%1 (%2)").arg(code).arg(QString::fromUtf8(statusText(runtimeError->status()))));
+    const QString description = dynamic_cast<const RuntimeError*>(&error)
+        ? QString::fromUtf8(error.what())
+        : QString::fromUtf8(unexpectedFailureText).arg(QString::fromLocal8Bit(error.what()));
+    return QString::fromUtf8(failureReportText).arg(description);
 }
 
 } // namespace

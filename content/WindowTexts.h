@@ -18,20 +18,19 @@ inline constexpr std::string_view clearButtonDescription = "Отключва с�
 inline constexpr std::string_view professionListName = "Професии";
 inline constexpr std::string_view quoteBoxName = "Цитат";
 
-// The report shown when a control operation fails and the program must end.
-// The placeholders %1 to %4 stand for the element (List1(0)), the property
-// (ListIndex), the operation and the status code with its meaning.
-inline constexpr std::string_view failureReportTitle = "Грешка при изпълнение";
-inline constexpr std::string_view failureReportText =
+// How a failed control operation describes itself: %1 stands for the
+// element (List1(0)), %2 the property (ListIndex), %3 the operation and %4
+// the status code with its meaning.
+inline constexpr std::string_view runtimeErrorText =
     "Грешка при изпълнение: %4.\n"
     "Елемент: %1\n"
-    "Операция: %3 на свойството %2\n"
-    "\n"
-    "Програмата ще бъде затворена.";
-inline constexpr std::string_view unexpectedFailureText =
-    "Неочаквана грешка: %1\n"
-    "\n"
-    "Програмата ще бъде затворена.";
+    "Операция: %3 на свойството %2";
+// The report shown when the program must end, around the error's
+// description (%1); an error that is no failed control operation is
+// introduced as unexpected.
+inline constexpr std::string_view failureReportTitle = "Грешка при изпълнение";
+inline constexpr std::string_view failureReportText = "%1\n\nПрограмата ще бъде затворена.";
+inline constexpr std::string_view unexpectedFailureText = "Неочаквана грешка: %1";
 inline constexpr std::string_view readOperationText = "четене";
 inline constexpr std::string_view writeOperationText = "запис";
 inline constexpr std::string_view unknownElementText = "няма такъв елемент";

@@ -1,5 +1,7 @@
 #include "ControlSurface.h"
 
+#include "WindowTexts.h"
+
 namespace zolinar {
 
 std::string_view arrayName(ControlArray array)
@@ -37,8 +39,8 @@ std::string_view propertyName(Property property)
 std::string_view operationName(Operation operation)
 {
     switch (operation) {
-    case Operation::Read: return "read";
-    case Operation::Write: return "write";
+    case Operation::Read: return readOperationText;
+    case Operation::Write: return writeOperationText;
     }
     return "?";
 }
@@ -46,13 +48,13 @@ std::string_view operationName(Operation operation)
 std::string_view statusName(Status status)
 {
     switch (status) {
-    case Status::Ok: return "ok";
-    case Status::UnknownElement: return "unknown element";
-    case Status::UnsupportedProperty: return "unsupported property";
-    case Status::RowOutOfRange: return "row out of range";
-    case Status::ControlFailed: return "control failed";
+    case Status::Ok: return {};
+    case Status::UnknownElement: return unknownElementText;
+    case Status::UnsupportedProperty: return unsupportedPropertyText;
+    case Status::RowOutOfRange: return rowOutOfRangeText;
+    case Status::ControlFailed: return controlFailedText;
     }
-    return "unknown status";
+    return {};
 }
 
 } // namespace zolinar

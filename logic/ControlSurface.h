@@ -39,6 +39,8 @@ enum class Status : std::int32_t {
 
 constexpr bool failed(Status status) { return static_cast<std::int32_t>(status) < 0; }
 
+// Names for reports: List1, List1(0), ListIndex; the operation and the
+// status in the words the user reads.
 std::string_view arrayName(ControlArray array);
 std::string elementName(Element element);
 std::string_view propertyName(Property property);

@@ -8,7 +8,9 @@ namespace zolinar {
 
 // A control operation that failed. Nothing in the event procedures catches
 // it: it leaves the procedure at the failing step, with the earlier steps
-// done, and the program frame reports it and ends the program.
+// done, and the program frame reports it and ends the program. what() is
+// the description the user reads: the element, the property, the operation
+// and the status.
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(Status status, Element element, Property property, Operation operation);

@@ -90,24 +90,27 @@ TEST(Choice, reportsOfNotableRowsCharacterForCharacter)
     }
 }
 
+// The control operations of a pick, in their order; the failure cases
+// below fail each of them in turn.
+const std::vector<Call> pickSteps {
+    { objectList, Property::ListIndex, Operation::Read },
+    { displayBox, Property::Text, Operation::Write },
+    { displayBox, Property::Text, Operation::Read },
+    { objectList, Property::List, Operation::Read },
+    { displayBox, Property::Text, Operation::Write },
+    { displayBox, Property::Text, Operation::Read },
+    { professionList, Property::List, Operation::Read },
+    { displayBox, Property::Text, Operation::Write },
+    { objectList, Property::Enabled, Operation::Write },
+};
+
 TEST(Choice, readsTheRowOnceAndTouchesTheControlsInOrder)
 {
     Window window;
     window.procedures.Form_Load();
     window.surface.clearCalls();
     window.controls.pick(2);
-    const std::vector<Call> expected {
-        { objectList, Property::ListIndex, Operation::Read },
-        { displayBox, Property::Text, Operation::Write },
-        { displayBox, Property::Text, Operation::Read },
-        { objectList, Property::List, Operation::Read },
-        { displayBox, Property::Text, Operation::Write },
-        { displayBox, Property::Text, Operation::Read },
-        { professionList, Property::List, Operation::Read },
-        { displayBox, Property::Text, Operation::Write },
-        { objectList, Property::Enabled, Operation::Write },
-    };
-    EXPECT_EQ(window.surface.calls(), expected);
+    EXPECT_EQ(window.surface.calls(), pickSteps);
 }
 
 // --- Form_Load, Clear, and events of other elements. ---
@@ -241,32 +244,23 @@ INSTANTIATE_TEST_SUITE_P(Procedures, FailureAtEveryStep,
         FaultCase { "loadHidingTheProfessions", [](Window&) {}, runLoad, 2,
             { professionList, Property::Visible, Operation::Write },
             [](const Window& w) { EXPECT_TRUE(w.controls.list(1).visible); EXPECT_EQ(w.display(), guideText); } },
-        FaultCase { "clickReadingTheRow", loadAndSelect, runClick, 1,
-            { objectList, Property::ListIndex, Operation::Read },
+        FaultCase { "clickReadingTheRow", loadAndSelect, runClick, 1, pickSteps[0],
             [](const Window& w) { EXPECT_EQ(w.display(), guideText); } },
-        FaultCase { "clickWritingTheFirstLine", loadAndSelect, runClick, 2,
-            { displayBox, Property::Text, Operation::Write },
+        FaultCase { "clickWritingTheFirstLine", loadAndSelect, runClick, 2, pickSteps[1],
             [](const Window& w) { EXPECT_EQ(w.display(), guideText); } },
-        FaultCase { "clickReadingBackTheFirstLine", loadAndSelect, runClick, 3,
-            { displayBox, Property::Text, Operation::Read },
+        FaultCase { "clickReadingBackTheFirstLine", loadAndSelect, runClick, 3, pickSteps[2],
             [](const Window& w) { EXPECT_EQ(w.display(), firstLine); } },
-        FaultCase { "clickReadingTheObject", loadAndSelect, runClick, 4,
-            { objectList, Property::List, Operation::Read },
+        FaultCase { "clickReadingTheObject", loadAndSelect, runClick, 4, pickSteps[3],
             [](const Window& w) { EXPECT_EQ(w.display(), firstLine); } },
-        FaultCase { "clickWritingTheObjectLine", loadAndSelect, runClick, 5,
-            { displayBox, Property::Text, Operation::Write },
+        FaultCase { "clickWritingTheObjectLine", loadAndSelect, runClick, 5, pickSteps[4],
             [](const Window& w) { EXPECT_EQ(w.display(), firstLine); } },
-        FaultCase { "clickReadingBackTheObjectLine", loadAndSelect, runClick, 6,
-            { displayBox, Property::Text, Operation::Read },
+        FaultCase { "clickReadingBackTheObjectLine", loadAndSelect, runClick, 6, pickSteps[5],
             [](const Window& w) { EXPECT_EQ(w.display(), objectLines); } },
-        FaultCase { "clickReadingTheProfession", loadAndSelect, runClick, 7,
-            { professionList, Property::List, Operation::Read },
+        FaultCase { "clickReadingTheProfession", loadAndSelect, runClick, 7, pickSteps[6],
             [](const Window& w) { EXPECT_EQ(w.display(), objectLines); } },
-        FaultCase { "clickWritingTheProfessionLine", loadAndSelect, runClick, 8,
-            { displayBox, Property::Text, Operation::Write },
+        FaultCase { "clickWritingTheProfessionLine", loadAndSelect, runClick, 8, pickSteps[7],
             [](const Window& w) { EXPECT_EQ(w.display(), objectLines); EXPECT_TRUE(w.controls.list(0).enabled); } },
-        FaultCase { "clickLockingTheList", loadAndSelect, runClick, 9,
-            { objectList, Property::Enabled, Operation::Write },
+        FaultCase { "clickLockingTheList", loadAndSelect, runClick, 9, pickSteps[8],
             [](const Window& w) {
                 EXPECT_EQ(w.display(), expectedReport("книга", "писател по вида тема"));
                 EXPECT_TRUE(w.controls.list(0).enabled);
@@ -316,6 +310,7 @@ TEST(RuntimeErrors, failedStatusReachesTheCallerUnchanged)
         FAIL();
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.status(), Status::RowOutOfRange);
-        EXPECT_STREQ(error.what(), "List1(0).ListIndex write failed: row out of range (status -3)");
+        EXPECT_STREQ(error.what(), "Грешка при изпълнение: -3 (редът е извън списъка).\nЕлемент: List1(0)\n"
+                                   "Операция: запис на свойството ListIndex");
     }
 }
