@@ -16,7 +16,7 @@ cmake --build "$build" -j "$(nproc)" --target IT_Zolinar Baseline LaunchTimer Wi
 
 close_window=/bin/true
 source tests/e2e/xsession.sh
-XSESSION_DISPLAY=${XSESSION_DISPLAY:-190} start_xvfb
+start_xvfb
 export XDG_RUNTIME_DIR=$work
 
 programs=(IT_Zolinar Baseline Tk)

@@ -29,32 +29,19 @@ fail() {
     exit 1
 }
 
-# Each test has a display number of its own (XSESSION_DISPLAY), so tests
-# that run side by side never race for one; a number still locked by another
-# server moves on by 100. -noreset matters: an X server resets when its last
-# client leaves, and a program started in that moment cannot connect.
+# The server picks a display number no other server holds (-displayfd), so
+# tests run side by side with no numbers handed out. -noreset matters: an X
+# server resets when its last client leaves, and a program started in that
+# moment cannot connect.
 start_xvfb() {
-    local number=${XSESSION_DISPLAY:-99} attempt
-    for attempt in 1 2 3; do
-        if [[ ! -e /tmp/.X$number-lock ]]; then
-            Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-            xvfb_pid=$!
-            local deadline=$((SECONDS + 10))
-            while kill -0 "$xvfb_pid" 2>/dev/null && ((SECONDS < deadline)); do
-                if xdpyinfo -display ":$number" >/dev/null 2>&1; then
-                    export DISPLAY=":$number"
-                    unset QT_QPA_PLATFORM
-                    return 0
-                fi
-                sleep 0.05
-            done
-            kill "$xvfb_pid" 2>/dev/null || true
-            wait "$xvfb_pid" 2>/dev/null || true
-            xvfb_pid=
-        fi
-        number=$((number + 100))
-    done
-    fail "Xvfb did not start: $(cat "$work/xvfb.log" 2>/dev/null)"
+    mkfifo "$work/display"
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    local number=
+    read -r -t 10 number <"$work/display" || true
+    [[ -n $number ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log" 2>/dev/null)"
+    export DISPLAY=":$number"
+    unset QT_QPA_PLATFORM
 }
 
 # Starts the command given (the program, perhaps under a tool) in the
