@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(items->child(2)->text(QAccessible::Name), QStringLiteral("книга"));
         QCOMPARE(items->child(2)->role(), QAccessible::ListItem);
 
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        clickRow(window(), 2);
         const QString report = QString::fromStdString(WindowModel::report(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QAccessibleTextInterface* text = display->textInterface();
         QVERIFY(text);

@@ -27,14 +27,6 @@ constexpr Element label0 { ControlArray::Label1, 0 };
 constexpr Element command0 { ControlArray::Command1, 0 };
 constexpr Element quoteBox { ControlArray::Text1, 1 };
 
-std::string displayText(Program& program)
-{
-    std::string text;
-    if (failed(program.window().surface().readText(displayBox, text)))
-        return "<read failed>";
-    return text;
-}
-
 std::string report(Row row)
 {
     return zolinar::testing::WindowModel::report(row);
@@ -53,11 +45,7 @@ private:
     ChoiceList* list() { return objectListOf(window()); }
     QPlainTextEdit* display() { return displayBoxOf(window()); }
 
-    void clickRow(int row)
-    {
-        const QRect rect = list()->visualItemRect(list()->item(row));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
-    }
+    void clickRow(int row) { testing::clickRow(window(), row); }
 
     void tabInto(QWidget* target)
     {
@@ -140,7 +128,7 @@ private slots:
     {
         QCOMPARE(QApplication::focusWidget(), display());
         QCOMPARE(display()->verticalScrollBar()->value(), 0);
-        QCOMPARE(displayText(*m_program), std::string(guideText));
+        QCOMPARE(displayText(window()), std::string(guideText));
         QCOMPARE(list()->selectedRow(), -1);
         QVERIFY(list()->isEnabled());
         QVERIFY(!control(window(), professionList)->isVisible());
@@ -187,13 +175,13 @@ private slots:
                                                     : QList<QWidget*> { button, list(), display() };
         QCOMPARE(backward, expectedBack);
         if (!chosen)
-            QCOMPARE(displayText(*m_program), std::string(guideText));
+            QCOMPARE(displayText(window()), std::string(guideText));
     }
 
     void roadOfOneChoice()
     {
         clickRow(2);
-        QCOMPARE(displayText(*m_program), report(2));
+        QCOMPARE(displayText(window()), report(2));
         // Three CR LF are shown as three line breaks.
         QCOMPARE(display()->toPlainText().size(), 100 - 3);
         QVERIFY(!list()->isEnabled());
@@ -203,15 +191,15 @@ private slots:
         // The locked list ignores the mouse and cannot take the focus.
         clickRow(5);
         QCOMPARE(list()->selectedRow(), 2);
-        QCOMPARE(displayText(*m_program), report(2));
+        QCOMPARE(displayText(window()), report(2));
 
         QTest::mouseClick(clearButtonOf(window()), Qt::LeftButton);
-        QCOMPARE(displayText(*m_program), std::string(resetMessage));
+        QCOMPARE(displayText(window()), std::string(resetMessage));
         QVERIFY(list()->isEnabled());
         QCOMPARE(list()->selectedRow(), -1);
 
         clickRow(7);
-        QCOMPARE(displayText(*m_program), report(7));
+        QCOMPARE(displayText(window()), report(7));
     }
 
     void keyboardPicks_data()
@@ -240,7 +228,7 @@ private slots:
         else
             QTest::sendKeyEvent(QTest::Click, list(), Qt::Key(text.toUpper().at(0).unicode()), text, Qt::NoModifier);
         QCOMPARE(list()->selectedRow(), row);
-        QCOMPARE(displayText(*m_program), report(static_cast<Row>(row)));
+        QCOMPARE(displayText(window()), report(static_cast<Row>(row)));
         QVERIFY(!list()->isEnabled());
         QVERIFY(QApplication::focusWidget() != list());
     }
@@ -264,7 +252,7 @@ private slots:
         QTest::keyClick(list(), Qt::Key_End);
         tabInto(clearButtonOf(window()));
         QTest::keyClick(clearButtonOf(window()), Qt::Key(clearKey));
-        QCOMPARE(displayText(*m_program), std::string(resetMessage));
+        QCOMPARE(displayText(window()), std::string(resetMessage));
         QVERIFY(list()->isEnabled());
         QCOMPARE(list()->selectedRow(), -1);
         if (backwards)
@@ -273,14 +261,14 @@ private slots:
             tabInto(list());
         QCOMPARE(QApplication::focusWidget(), list());
         QTest::keyClick(list(), Qt::Key(key));
-        QCOMPARE(displayText(*m_program), report(0));
+        QCOMPARE(displayText(window()), report(0));
     }
 
     void displayBoxIsReadOnlyButCopies()
     {
         display()->setFocus();
         QTest::keyClicks(display(), "xyz");
-        QCOMPARE(displayText(*m_program), std::string(guideText));
+        QCOMPARE(displayText(window()), std::string(guideText));
         QTest::keyClick(display(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(display(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(guideText).replace("\r\n", "\n"));
@@ -331,7 +319,7 @@ private slots:
         QCOMPARE(surface.writeListIndex(command0, 0), Status::UnsupportedProperty);
         // None of them touched the window.
         QCOMPARE(list()->selectedRow(), -1);
-        QCOMPARE(displayText(*m_program), std::string(guideText));
+        QCOMPARE(displayText(window()), std::string(guideText));
     }
 
     void listIndexWriteRaisesClick()
@@ -340,7 +328,7 @@ private slots:
         QCOMPARE(window().surface().writeListIndex(objectList, 3), Status::Ok);
         QCOMPARE(spy.count(), 1);
         // The write raised Click, and that made the choice.
-        QCOMPARE(displayText(*m_program), report(3));
+        QCOMPARE(displayText(window()), report(3));
         QCOMPARE(window().surface().writeListIndex(objectList, noRow), Status::Ok);
         QCOMPARE(list()->selectedRow(), -1);
         QVERIFY(!list()->currentIndex().isValid());

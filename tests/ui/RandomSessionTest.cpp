@@ -124,7 +124,7 @@ private:
             const auto rows = fullyVisibleRows();
             const int row = rows.at(static_cast<std::size_t>(uniform(0, static_cast<int>(rows.size()) - 1)));
             what << "click row " << row;
-            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
+            clickRow(window(), row);
             m_model.apply(UserAction::ClickRow, static_cast<Row>(row));
         } else if (dice < 20) {
             what << "click Clear";

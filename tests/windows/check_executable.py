@@ -9,6 +9,7 @@ record in language 1033 whose every field, parsed from the raw resource,
 is as set.
 
     check_executable.py IT_Zolinar.exe
+    check_executable.py --resources-only FILE.dll   (the resources alone)
 """
 import re
 import struct
@@ -51,13 +52,16 @@ def blocks(data, offset, end):
         offset = (offset + length + 3) & ~3
 
 
-def main(exe):
+def check_program(exe):
     headers = run("x86_64-w64-mingw32-objdump", "-p", exe).decode()
     check(re.search(r"^Magic\s+020b\s+\(PE32\+\)", headers, re.M), "not a PE32+ file")
     check(re.search(r"^Subsystem\s+00000002\s+\(Windows GUI\)", headers, re.M), "not a GUI-subsystem program")
     imports = {name.lower().removesuffix(".dll") for name in re.findall(r"DLL Name: (\S+)", headers)}
     searched = {name for name in imports - KNOWN_DLLS if not name.startswith("api-ms-win-")}
     check(imports and not searched, f"imports DLLs that Windows looks for beside the program: {sorted(searched)}")
+
+
+def check_resources(exe):
 
     manifest = ElementTree.fromstring(run("wrestool", "--extract", "--raw", "--type=24", "--name=1", exe) or b"<none/>")
     check({e.get("Id") for e in manifest.iter() if e.tag.endswith("}supportedOS")} == SUPPORTED_OS,
@@ -92,13 +96,16 @@ def main(exe):
     for field, value in expected.items():
         check(found.get(field) == value, f"{'/'.join(field)} is {found.get(field)!r}, not {value!r}")
 
-    if failures:
-        sys.exit("FAIL: " + "\nFAIL: ".join(failures))
-    print("the executable: PE32+ GUI program, KnownDLLs and API sets only, manifest, one 32 x 32 8-bit icon, "
-          "version record as set")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    resources_only = sys.argv[1:2] == ["--resources-only"]
+    if len(sys.argv) != 2 + resources_only:
         sys.exit(__doc__)
-    main(sys.argv[1])
+    if not resources_only:
+        check_program(sys.argv[1])
+    check_resources(sys.argv[-1])
+    if failures:
+        sys.exit("FAIL: " + "\nFAIL: ".join(failures))
+    print(("" if resources_only else "PE32+ GUI program, KnownDLLs and API sets only; ")
+          + "manifest, one 32 x 32 8-bit icon, version record as set")
