@@ -7,5 +7,6 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh run
 
 cmake --preset run >/dev/null
-cmake --build --preset run
+# Every core: Makefiles build one file at a time unless told otherwise.
+CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)} cmake --build --preset run
 exec build/run/app/IT_Zolinar

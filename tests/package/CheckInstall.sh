@@ -21,8 +21,6 @@ expected=(
     usr/share/icons/hicolor/32x32/apps/org.example.it_zolinar.png
     usr/share/icons/hicolor/64x64/apps/org.example.it_zolinar.png
     usr/share/man/man1/IT_Zolinar.1.gz
-    usr/share/doc/it-zolinar/copyright
-    usr/share/doc/it-zolinar/changelog.gz
 )
 for file in "${expected[@]}"; do
     [[ -f $stage/$file ]] || fail "not installed: /$file"

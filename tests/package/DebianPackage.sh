@@ -31,7 +31,7 @@ fi
 # The package holds exactly what the install rules put in place (which the
 # install_layout test checks file by file).
 contents=$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -v '/$' | sed 's|^\./||' | sort)
-cmake --install "$build" --prefix "$work/stage/usr" >/dev/null
+for component in Unspecified debian; do cmake --install "$build" --prefix "$work/stage/usr" --component $component >/dev/null; done
 expected=$(cd "$work/stage" && find . -type f | sed 's|^\./||' | sort)
 [[ $contents == "$expected" ]] || fail "package contents differ from the install: $(diff <(echo "$expected") <(echo "$contents"))"
 
