@@ -65,8 +65,9 @@ function(zolinar_delay_load target)
             string(JOIN "\n    " exports ${exports_${dll}})
             unset(exports_${dll})
             file(WRITE ${folder}/new/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n    ${exports}\n")
-            # Relative names: dlltool makes symbol names of them.
-            execute_process(COMMAND ${dlltool} --input-def ${dll}.def
+            # Relative names: dlltool makes symbol names of them. It leaves
+            # empty temporary files behind: in this folder, not in /tmp.
+            execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${folder}/new ${dlltool} --input-def ${dll}.def
                 --output-delaylib delay-${dll}.a --dllname ${dll}.dll
                 WORKING_DIRECTORY ${folder}/new COMMAND_ERROR_IS_FATAL ANY)
             string(APPEND script "ADDLIB delay-${dll}.a\n")
