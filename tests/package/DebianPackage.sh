@@ -10,6 +10,8 @@ source_dir=$1
 close_window=$2
 
 source "$source_dir/tests/e2e/xsession.sh"
+# lintian leaves its DBM files in TMPDIR: the test's own folder, not /tmp.
+export TMPDIR=$work
 
 build="$work/build"
 export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
