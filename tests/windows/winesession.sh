@@ -11,7 +11,9 @@ start_wine() {
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache TMPDIR=$work
     mkdir -p "$TMPDIR"
-    trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+    # The prefix goes only once its server is gone: a server still shutting
+    # down would serve the next test's new prefix if it got the same inode.
+    trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; cleanup' EXIT
     wine wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 20 "$work/wineboot.log")"
     # Windows has Times New Roman, which the window asks for; Wine has not,
     # and would draw with its GUI fallback. Its metric twin stands in, as on
