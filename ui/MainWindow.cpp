@@ -31,35 +31,39 @@ void describe(QWidget* widget, std::string_view name, std::string_view descripti
 QtControlSurface::Controls MainWindow::setUpForm()
 {
     installAccessibleFactory();
-    m_form = std::make_unique<Ui::IT_Zolinar>();
-    m_form->setupUi(this);
-    return { { { ControlArray::Label1, 0 }, m_form->Label1_0 }, { objectList, m_form->List1_0 },
-        { professionList, m_form->List1_1 }, { { ControlArray::Command1, 0 }, m_form->Command1_0 },
-        { displayBox, m_form->Text1_0 }, { { ControlArray::Text1, 1 }, m_form->Text1_1 } };
+    // The form's widgets are this window's children from here on, and the
+    // surface's table holds them; the form itself need not be kept.
+    Ui::IT_Zolinar form;
+    form.setupUi(this);
+    setWindowTitle(QString::fromUtf8(windowCaption));
+    form.Label1_0->setText(QString::fromUtf8(titleCaption));
+    form.Command1_0->setText(QString::fromUtf8(clearCaption));
+    fill(form.List1_0, &CatalogueRow::object);
+    fill(form.List1_1, &CatalogueRow::profession);
+    form.Text1_0->setExactText(guideText);
+    form.Text1_1->setExactText(quoteText);
+    describe(form.List1_0, objectListName, objectListDescription);
+    describe(form.List1_1, professionListName);
+    form.Command1_0->setAccessibleDescription(QString::fromUtf8(clearButtonDescription));
+    describe(form.Text1_0, displayBoxName, displayBoxDescription);
+    describe(form.Text1_1, quoteBoxName);
+    form.Text1_0->setFocus();
+
+    // Every pick, by mouse, by key or by a ListIndex write, changes the
+    // selection; that change, and nothing else, raises Click.
+    connect(form.List1_0->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit listClick(0); });
+    connect(form.List1_1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit listClick(1); });
+    connect(form.Command1_0, &QPushButton::clicked, this, [this] { emit commandClick(0); });
+
+    return { { { ControlArray::Label1, 0 }, form.Label1_0 }, { objectList, form.List1_0 },
+        { professionList, form.List1_1 }, { { ControlArray::Command1, 0 }, form.Command1_0 },
+        { displayBox, form.Text1_0 }, { { ControlArray::Text1, 1 }, form.Text1_1 } };
 }
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent)
+    , m_surface(setUpForm())
 {
-    setWindowTitle(QString::fromUtf8(windowCaption));
-    m_form->Label1_0->setText(QString::fromUtf8(titleCaption));
-    m_form->Command1_0->setText(QString::fromUtf8(clearCaption));
-    fill(m_form->List1_0, &CatalogueRow::object);
-    fill(m_form->List1_1, &CatalogueRow::profession);
-    m_form->Text1_0->setExactText(guideText);
-    m_form->Text1_1->setExactText(quoteText);
-    describe(m_form->List1_0, objectListName, objectListDescription);
-    describe(m_form->List1_1, professionListName);
-    m_form->Command1_0->setAccessibleDescription(QString::fromUtf8(clearButtonDescription));
-    describe(m_form->Text1_0, displayBoxName, displayBoxDescription);
-    describe(m_form->Text1_1, quoteBoxName);
-    m_form->Text1_0->setFocus();
-
-    // Every pick, by mouse, by key or by a ListIndex write, changes the
-    // selection; that change, and nothing else, raises Click.
-    connect(m_form->List1_0->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit listClick(0); });
-    connect(m_form->List1_1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit listClick(1); });
-    connect(m_form->Command1_0, &QPushButton::clicked, this, [this] { emit commandClick(0); });
 }
 
 MainWindow::~MainWindow()

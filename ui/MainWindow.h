@@ -5,11 +5,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <memory>
-
-namespace Ui {
-class IT_Zolinar;
-} // namespace Ui
 
 namespace zolinar {
 
@@ -39,11 +34,11 @@ signals:
     void commandClick(std::int16_t index);
 
 private:
-    // Sets the form up on this window and names its controls' elements.
+    // Sets the form up on this window, fills it from the content, connects
+    // its events, and names the element of each control.
     QtControlSurface::Controls setUpForm();
 
-    std::unique_ptr<Ui::IT_Zolinar> m_form;
-    QtControlSurface m_surface { setUpForm() };
+    QtControlSurface m_surface;
 };
 
 } // namespace zolinar
