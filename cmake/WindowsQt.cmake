@@ -7,7 +7,7 @@
 # Included by the toolchain file; run as a script (cmake -P) it prints the
 # folder, so the build script and the toolchain agree on one name.
 set(ZOLINAR_WINDOWS_QT_VERSION 6.4.2)
-set(ZOLINAR_WINDOWS_QT_RECIPE 2)
+set(ZOLINAR_WINDOWS_QT_RECIPE 3)
 if(DEFINED ENV{ZOLINAR_WINDOWS_QT})
     set(ZOLINAR_WINDOWS_QT "$ENV{ZOLINAR_WINDOWS_QT}")
 else()
