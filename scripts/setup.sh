@@ -5,6 +5,8 @@
 #   setup.sh test    that, and every tool the test command uses
 #   setup.sh bench   that, and what the startup benchmark compares against
 #   setup.sh windows building the Windows program and proving it under Wine
+#   setup.sh deb     building the Debian package and checking it
+#   setup.sh reproduce comparing two builds
 set -euo pipefail
 
 run=(
@@ -31,6 +33,17 @@ test=(
     # the benchmark's tools are built and tried by the tests too
     libbenchmark-dev libxdamage-dev
 )
+deb=(
+    # the package's icons and manual page, and its checks
+    imagemagick icoutils desktop-file-utils appstream lintian dpkg-dev man-db
+    # the package test starts the packaged program under a virtual X server
+    libgtest-dev libgmock-dev xvfb xdotool xclip x11-utils libx11-dev valgrind strace
+    dbus-daemon at-spi2-core python3-pyatspi
+)
+reproduce=(
+    # what shows how two builds differ, should they differ
+    diffoscope-minimal git
+)
 bench=(
     xvfb x11-utils libx11-dev libxdamage-dev libbenchmark-dev
     # the same window in Tk, to compare with
@@ -50,8 +63,9 @@ windows=(
     # the icon, from the XPM, for the executable and for the icon theme
     imagemagick icoutils
     zip unzip
-    # the installer, written from the project's own description
-    wixl
+    # the installer, written from the project's own description, and the
+    # tools that make the zip and the installer the same bytes every time
+    wixl faketime strip-nondeterminism
     # the executable's tests: Wine on a virtual X server with real X input;
     # Wine's X driver opens these X libraries at run time, and draws with
     # its own fonts and the metric twin of Times New Roman
@@ -65,8 +79,10 @@ run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 bench) packages=("${run[@]}" "${bench[@]}") ;;
 windows) packages=("${windows[@]}") ;;
+deb) packages=("${run[@]}" "${deb[@]}") ;;
+reproduce) packages=("${reproduce[@]}") ;;
 *)
-    echo "usage: setup.sh run|test|bench|windows" >&2
+    echo "usage: setup.sh run|test|bench|windows|deb|reproduce" >&2
     exit 2
     ;;
 esac

@@ -6,9 +6,10 @@ KnownDLLs and API sets, which Windows never looks for beside the program
 supported Windows versions, per-monitor DPI awareness and asInvoker; one
 group icon, of one 32 x 32 image with a 256-colour palette; a version
 record in language 1033 whose every field, parsed from the raw resource,
-is as set.
+is as set. A file of at most 12 MiB that names none of the builder's
+folders (home, temporary, Qt's, the clone's, the build's).
 
-    check_executable.py IT_Zolinar.exe
+    check_executable.py IT_Zolinar.exe BUILDER-FOLDER...
     check_executable.py --resources-only FILE.dll   (the resources alone)
 """
 import re
@@ -52,7 +53,13 @@ def blocks(data, offset, end):
         offset = (offset + length + 3) & ~3
 
 
-def check_program(exe):
+def check_program(exe, folders):
+    data = open(exe, "rb").read()
+    check(len(data) <= 12 << 20, f"the executable weighs {len(data) / (1 << 20):.1f} MiB, more than 12")
+    for folder in folders:
+        for encoding in ("utf-8", "utf-16-le"):
+            check(folder.rstrip("/").encode(encoding) + "/".encode(encoding) not in data,
+                  f"the executable names the builder's folder {folder} ({encoding})")
     headers = run("x86_64-w64-mingw32-objdump", "-p", exe).decode()
     check(re.search(r"^Magic\s+020b\s+\(PE32\+\)", headers, re.M), "not a PE32+ file")
     check(re.search(r"^Subsystem\s+00000002\s+\(Windows GUI\)", headers, re.M), "not a GUI-subsystem program")
@@ -100,12 +107,12 @@ def check_resources(exe):
 
 if __name__ == "__main__":
     resources_only = sys.argv[1:2] == ["--resources-only"]
-    if len(sys.argv) != 2 + resources_only:
+    if len(sys.argv) < 2 or resources_only and len(sys.argv) != 3:
         sys.exit(__doc__)
     if not resources_only:
-        check_program(sys.argv[1])
-    check_resources(sys.argv[-1])
+        check_program(sys.argv[1], sys.argv[2:])
+    check_resources(sys.argv[2] if resources_only else sys.argv[1])
     if failures:
         sys.exit("FAIL: " + "\nFAIL: ".join(failures))
-    print(("" if resources_only else "PE32+ GUI program, KnownDLLs and API sets only; ")
+    print(("" if resources_only else "PE32+ GUI program within 12 MiB, no builder's folder, KnownDLLs and API sets only; ")
           + "manifest, one 32 x 32 8-bit icon, version record as set")
