@@ -3,8 +3,8 @@
 # them a second time in another clone, in another folder, and compares them
 # byte for byte with those that scripts/windows.sh and scripts/deb.sh made
 # here. The second clone holds the same commit, the same uncommitted changes
-# and the same new files; it is kept (build/reproduce) so that a later run rebuilds only
-# what changed. On a difference, diffoscope shows what differs.
+# and the same new files; it is kept (build/reproduce) so that a later run
+# rebuilds only what changed. On a difference, diffoscope shows what differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -17,28 +17,27 @@ run=(
     # Times New Roman resolves to its metric twin, with Cyrillic
     fonts-liberation2
 )
-test=(
-    # unit and widget tests, the icon files, and the Windows resource script
-    libgtest-dev libgmock-dev imagemagick icoutils binutils-mingw-w64-x86-64
+# The Debian package and its checks; the test command runs them too.
+deb=(
+    # the package's icons and manual page, and the unit and widget tests
+    libgtest-dev libgmock-dev imagemagick icoutils
+    # installation and packaging checks
+    desktop-file-utils appstream lintian dpkg-dev man-db
     # the end-to-end runs under a virtual X server with real X input
     xvfb xdotool xclip x11-utils libx11-dev
     # proof under faults: leak check and system-call trace of the real program
     valgrind strace
-    # static analysis
-    clang-tidy cppcheck
-    # installation and packaging checks
-    desktop-file-utils appstream lintian dpkg-dev man-db
     # accessibility: the AT-SPI bus and a client to read the window through it
     dbus-daemon at-spi2-core python3-pyatspi
+)
+test=(
+    "${deb[@]}"
+    # the Windows resource script, checked on Linux too
+    binutils-mingw-w64-x86-64
+    # static analysis
+    clang-tidy cppcheck
     # the benchmark's tools are built and tried by the tests too
     libbenchmark-dev libxdamage-dev
-)
-deb=(
-    # the package's icons and manual page, and its checks
-    imagemagick icoutils desktop-file-utils appstream lintian dpkg-dev man-db
-    # the package test starts the packaged program under a virtual X server
-    libgtest-dev libgmock-dev xvfb xdotool xclip x11-utils libx11-dev valgrind strace
-    dbus-daemon at-spi2-core python3-pyatspi
 )
 reproduce=(
     # what shows how two builds differ, should they differ

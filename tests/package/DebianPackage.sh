@@ -21,9 +21,8 @@ if [[ -n $tree ]]; then
     package=$(ls "$work"/it-zolinar_*.deb)
 else
     build="$work/build"
-    export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-    export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-    cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DZOLINAR_WARNINGS_AS_ERRORS=ON >/dev/null
+    cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DZOLINAR_WARNINGS_AS_ERRORS=ON \
+        -DZOLINAR_DEBIAN_BUILD_FLAGS=ON >/dev/null
     cmake --build "$build" -j "$(nproc)" >/dev/null
     (cd "$build" && cpack -G DEB >/dev/null)
     package=$(ls "$build"/it-zolinar_*.deb)
