@@ -3,13 +3,15 @@
 
 Qt describes each piece of third-party code in a qt_attribution.json next
 to it. A piece is taken as built in when the build compiled or included one
-of its files, as Ninja's dependency log records; so the zlib and PCRE2 of a
-static Qt are listed, while the D-Bus or network parts left out of the
-build are not. QtTest's pieces are skipped: the program does not link it.
+of its files, as Ninja's dependency log records, or built one in as a
+resource; so the zlib and PCRE2 of a static Qt are listed, while the D-Bus
+or network parts left out of the build are not. QtTest's pieces are
+skipped: the program does not link it.
 
     qt-notices.py SOURCE_DIR BUILD_DIR OUTPUT
 """
 import json
+import re
 import subprocess
 import sys
 from pathlib import Path
@@ -42,6 +44,10 @@ def main(source, build, output):
                          check=True, capture_output=True, text=True).stdout
     dependencies = {line.strip() for line in log.splitlines() if line.startswith("    ")}
     dependencies |= {str(Path(d).resolve()) for d in dependencies if ".." in d}
+    # Files built in as resources (fonts, images) are named by the
+    # resource collections that Qt's build writes, not by the compiler.
+    for collection in Path(build).rglob("*.qrc"):
+        dependencies |= set(re.findall(r"<file[^>]*>([^<]+)</file>", collection.read_text(encoding="utf-8")))
     sections = []
     for directory, entry in attributions(source):
         if not used(directory, entry, dependencies):
@@ -58,7 +64,7 @@ def main(source, build, output):
             f"License: {entry.get('License', '')} ({entry.get('LicenseId', '')})",
             f"Copyright: {entry.get('Copyright', '').strip()}",
             "", *texts, ""]))
-    header = ("Third-party code in the Qt libraries linked into IT_Zolinar.exe\n\n"
+    header = ("Third-party code in the Qt libraries built into IT_Zolinar\n\n"
               "Qt itself is used under the GNU Lesser General Public License 3.0\n"
               "(Qt-LGPL-3.0.txt). It contains the following third-party code.\n\n")
     Path(output).write_text(header + "\n\n".join(sections), encoding="utf-8")
