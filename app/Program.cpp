@@ -7,6 +7,10 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 
+#ifdef Q_OS_WASM
+#include "WebPage.h"
+#endif
+
 namespace zolinar {
 
 namespace {
@@ -38,15 +42,25 @@ Program::Program(const SurfaceWrapper& wrapSurface)
         m_guard.run([this, index] { m_procedures.Command1_Click(index); });
     });
     connect(this, &Program::failed, this, &Program::showReport, Qt::QueuedConnection);
+#ifdef Q_OS_WASM
+    // In a page the event loop never returns to run(): closing the last
+    // window ends the program here.
+    connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { end(m_guard.hasFailed() ? failureStatus : 0); });
+#endif
 }
 
 int Program::run()
 {
     m_window.raiseLoad();
     // After a failed Load there is no window to show; the event loop then
-    // only carries the report.
-    if (!m_guard.hasFailed())
-        m_window.show();
+    // only carries the report. The window shows as it was made, 461 x 345,
+    // also where a program's window would otherwise fill the screen (a page).
+    if (!m_guard.hasFailed()) {
+#ifdef Q_OS_WASM
+        WebPage::present(m_window);
+#endif
+        m_window.showNormal();
+    }
     const int status = QApplication::exec();
     return m_guard.hasFailed() ? failureStatus : status;
 }
@@ -68,15 +82,24 @@ void Program::showReport(const QString& text)
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(failureReportTitle), text, QMessageBox::Ok, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, box, [] { QCoreApplication::exit(failureStatus); });
+    connect(box, &QDialog::finished, this, [this] { end(failureStatus); });
     box->show();
+}
+
+void Program::end(int status)
+{
+#ifdef Q_OS_WASM
+    WebPage::end(status);
+#else
+    QCoreApplication::exit(status);
+#endif
 }
 
 void Program::translateQtTexts()
 {
-    // The Windows build carries the translation in its resources; on Linux
-    // it comes with Qt's translations package. Without it Qt's texts stay
-    // English and the program works on.
+    // The Windows and web builds carry the translation in their resources;
+    // on Linux it comes with Qt's translations package. Without it Qt's
+    // texts stay English and the program works on.
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const QString& folder : { QStringLiteral(":/i18n"), qtTranslations }) {

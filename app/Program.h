@@ -18,9 +18,10 @@ namespace zolinar {
 // (status 0) or a failed control operation ended the program: then the
 // failure report appears once the failing event has unwound, over the window
 // as the steps before the failure left it, and closing it ends the program
-// with failureStatus. Qt's own texts (the display box's context menu, the
-// report's button) are Bulgarian like the rest of the window, whatever the
-// user's locale.
+// with failureStatus; in a web page run() never returns, and the page is
+// told the status instead (WebPage). Qt's own texts (the display box's
+// context menu, the report's button) are Bulgarian like the rest of the
+// window, whatever the user's locale.
 class Program final : public QObject {
     Q_OBJECT
 
@@ -45,6 +46,8 @@ signals:
 private:
     void fail(const std::exception& error);
     void showReport(const QString& text);
+    // Ends the event loop, and with it the program, with status.
+    void end(int status);
     void translateQtTexts();
 
     QTranslator m_qtTexts;

@@ -7,6 +7,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#ifdef Q_OS_WASM
+#include "WebPage.h"
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -22,5 +25,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(zolinar::applicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(zolinar::applicationVersion));
     QApplication::setWindowIcon(zolinar::appIcon());
+#ifdef Q_OS_WASM
+    zolinar::WebPage::installFonts();
+#endif
     return zolinar::Program().run();
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Proves that the release files are the same bytes from any clone: builds
 # them a second time in another clone, in another folder, and compares them
-# byte for byte with those that scripts/windows.sh and scripts/deb.sh made
-# here. The second clone holds the same commit, the same uncommitted changes
+# byte for byte with those that scripts/windows.sh, scripts/web.sh and
+# scripts/deb.sh made here. The second clone holds the same commit, the same uncommitted changes
 # and the same new files; it is kept (build/reproduce) so that a later run
 # rebuilds only what changed. On a difference, diffoscope shows what differs.
 set -euo pipefail
@@ -14,10 +14,11 @@ files=(
     build/windows/IT_Zolinar-1.0.0.0-win64.zip
     build/windows/IT_Zolinar-1.0.0.0-win64.msi
     build/windows/IT_Zolinar-1.0.0.0-src.tar.gz
+    build/web/IT_Zolinar-1.0.0.0-web.zip
     build/deb/it-zolinar_1.0.0.0_amd64.deb
 )
 for file in "${files[@]}"; do
-    [[ -f $file ]] || { echo "No $file: run scripts/windows.sh and scripts/deb.sh first" >&2; exit 1; }
+    [[ -f $file ]] || { echo "No $file: run scripts/windows.sh, scripts/web.sh and scripts/deb.sh first" >&2; exit 1; }
 done
 
 second=$PWD/build/reproduce/IT_Zolinar
@@ -32,7 +33,7 @@ git ls-files -z --others --exclude-standard | xargs -0 --no-run-if-empty cp --pa
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 # Only the release files are built again: the tests, which ran on the first
 # build, change nothing in them.
-for preset in windows deb; do
+for preset in windows web deb; do
     echo "Building the $preset files again in $second"
     (cd "$second" && cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null && cmake --build --preset "$preset" >/dev/null &&
         cpack --preset "$preset" >/dev/null)

@@ -5,6 +5,7 @@
 #   setup.sh test    that, and every tool the test command uses
 #   setup.sh bench   that, and what the startup benchmark compares against
 #   setup.sh windows building the Windows program and proving it under Wine
+#   setup.sh web     building the web page and proving it in Chromium
 #   setup.sh deb     building the Debian package and checking it
 #   setup.sh reproduce comparing two builds
 set -euo pipefail
@@ -48,20 +49,34 @@ bench=(
     # the same window in Tk, to compare with
     tk
 )
-windows=(
-    cmake ninja-build
+# Building a static Qt and the program for another platform (qt-build.sh).
+cross=(
+    cmake ninja-build git
     # Qt's host tools (moc, uic, rcc) and their CMake files (Qt6HostInfo)
     # for the cross build, and the tools that fetch and unpack Debian's
     # source of the same Qt
     qt6-base-dev-tools qt6-base-dev dpkg-dev python3
-    # Qt's Bulgarian texts, built into the executable
+    # Qt's Bulgarian texts, built into the program
     qt6-translations-l10n
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    # the core's unit tests, built from source for Windows
+    # the core's unit tests, built from source for the platform
     googletest
-    # the icon, from the XPM, for the executable and for the icon theme
+    # the icon, from the XPM, for the program and for the icon theme
     imagemagick icoutils
     zip unzip
+)
+web=(
+    "${cross[@]}"
+    emscripten
+    # the window's font, built into the page's program
+    fonts-liberation2
+    # the zip the same bytes every time
+    strip-nondeterminism
+    # the page's tests: headless Chromium driven through WebDriver
+    chromium chromium-driver python3-selenium
+)
+windows=(
+    "${cross[@]}"
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # the installer, written from the project's own description, and the
     # tools that make the zip and the installer the same bytes every time
     wixl faketime strip-nondeterminism
@@ -78,10 +93,11 @@ run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 bench) packages=("${run[@]}" "${bench[@]}") ;;
 windows) packages=("${windows[@]}") ;;
+web) packages=("${web[@]}") ;;
 deb) packages=("${run[@]}" "${deb[@]}") ;;
 reproduce) packages=("${reproduce[@]}") ;;
 *)
-    echo "usage: setup.sh run|test|bench|windows|deb|reproduce" >&2
+    echo "usage: setup.sh run|test|bench|windows|web|deb|reproduce" >&2
     exit 2
     ;;
 esac

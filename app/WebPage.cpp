@@ -1,0 +1,42 @@
+#include "WebPage.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QRect>
+#include <QScreen>
+#include <QString>
+#include <QWidget>
+
+#include <emscripten/val.h>
+
+namespace zolinar {
+
+void WebPage::installFonts()
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-Regular.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty())
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), families.first());
+}
+
+void WebPage::present(QWidget& window)
+{
+    if (const QScreen* page = window.screen()) {
+        QRect placed = window.geometry();
+        placed.moveCenter(page->availableGeometry().center());
+        window.move(placed.topLeft());
+    }
+    emscripten::val::global("document").set("title", window.windowTitle().toStdString());
+}
+
+void WebPage::end(int status)
+{
+    // The runtime is left as it is, with the callbacks Qt has given the
+    // browser still valid; the page covers the program, so no input reaches
+    // it any more.
+    const emscripten::val ended = emscripten::val::module_property("onExit");
+    if (!ended.isUndefined())
+        ended(status);
+}
+
+} // namespace zolinar
