@@ -23,6 +23,16 @@ QString reportText(const std::exception& error)
     return QString::fromUtf8(failureReportText).arg(description);
 }
 
+// Ends the event loop, and with it the program, with status.
+void endProgram(int status)
+{
+#ifdef Q_OS_WASM
+    WebPage::end(status);
+#else
+    QCoreApplication::exit(status);
+#endif
+}
+
 } // namespace
 
 Program::Program(const SurfaceWrapper& wrapSurface)
@@ -45,7 +55,7 @@ Program::Program(const SurfaceWrapper& wrapSurface)
 #ifdef Q_OS_WASM
     // In a page the event loop never returns to run(): closing the last
     // window ends the program here.
-    connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { end(m_guard.hasFailed() ? failureStatus : 0); });
+    connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { endProgram(m_guard.hasFailed() ? failureStatus : 0); });
 #endif
 }
 
@@ -82,17 +92,8 @@ void Program::showReport(const QString& text)
     auto* box = new QMessageBox(QMessageBox::Critical, QString::fromUtf8(failureReportTitle), text, QMessageBox::Ok, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, [this] { end(failureStatus); });
+    connect(box, &QDialog::finished, box, [] { endProgram(failureStatus); });
     box->show();
-}
-
-void Program::end(int status)
-{
-#ifdef Q_OS_WASM
-    WebPage::end(status);
-#else
-    QCoreApplication::exit(status);
-#endif
 }
 
 void Program::translateQtTexts()

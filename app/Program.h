@@ -46,8 +46,6 @@ signals:
 private:
     void fail(const std::exception& error);
     void showReport(const QString& text);
-    // Ends the event loop, and with it the program, with status.
-    void end(int status);
     void translateQtTexts();
 
     QTranslator m_qtTexts;
