@@ -7,7 +7,7 @@ no console error throughout. Also bounds the download and times the drawing.
 
     page_session.py SITE_DIR CAPTION [SCREENSHOT.png]
 """
-import functools, gzip, http.server, statistics, subprocess, sys, threading, time
+import functools, gzip, http.server, re, statistics, subprocess, sys, threading, time
 from pathlib import Path
 
 from selenium import webdriver
@@ -95,8 +95,8 @@ def screenshot(page):
     """The page as an RGB raster: (width, bytes); a pixel is 3 bytes."""
     ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=page.driver.get_screenshot_as_png(),
                          check=True, capture_output=True).stdout
-    _, width, height, _, pixels = ppm.split(maxsplit=4)
-    return int(width), pixels
+    header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", ppm)  # exactly one blank before the pixels
+    return int(header[1]), ppm[header.end():]
 
 
 def main():
