@@ -9,6 +9,8 @@
 
 #include <emscripten/val.h>
 
+#include <utility>
+
 namespace zolinar {
 
 void WebPage::installFonts()
@@ -33,10 +35,14 @@ void WebPage::end(int status)
 {
     // The runtime is left as it is, with the callbacks Qt has given the
     // browser still valid; the page covers the program, so no input reaches
-    // it any more.
-    const emscripten::val ended = emscripten::val::module_property("onExit");
-    if (!ended.isUndefined())
-        ended(status);
+    // it any more. A program ends once: after a failed Load, the report's
+    // closing is also the last window's.
+    static bool ended = false;
+    if (std::exchange(ended, true))
+        return;
+    const emscripten::val onExit = emscripten::val::module_property("onExit");
+    if (!onExit.isUndefined())
+        onExit(status);
 }
 
 } // namespace zolinar
