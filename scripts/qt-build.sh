@@ -93,7 +93,7 @@ qt_configure() {
 # The whole build, from fetching the source to the stamp, with the
 # platform's configuration arguments.
 qt_build() {
-    echo "Building $label into $prefix (about 15 minutes on two cores; log: $log)"
+    echo "Building $label into $prefix (10 to 15 minutes on two cores; log: $log)"
     local started=$SECONDS
     qt_fetch_source
     qt_configure "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the static Qt for WebAssembly that the web program links, once,
-# into the versioned cache folder that cmake/WebQt.cmake names (about 15
+# into the versioned cache folder that cmake/WebQt.cmake names (about 8
 # minutes on two cores); a later run finds it finished and returns at once.
 #
 # The source is Debian's qt6-base, fetched as for Windows (qt-build.sh), and

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds IT_Zolinar as a web page on Debian 12 and proves it in headless
 # Chromium: installs what is missing, builds the static Qt for WebAssembly
-# once into the user's cache (about 15 minutes on two cores the first time,
+# once into the user's cache (about 8 minutes on two cores the first time,
 # nothing later), then builds the program, runs the core's unit tests under
 # node and the page's tests in the browser, and packs the static site into
 # build/web/IT_Zolinar-1.0.0.0-web.zip, beside the source it is built from,
