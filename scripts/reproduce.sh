@@ -2,9 +2,9 @@
 # Proves that the release files are the same bytes from any clone: builds
 # them a second time in another clone, in another folder, and compares them
 # byte for byte with those that scripts/windows.sh, scripts/web.sh and
-# scripts/deb.sh made here. The second clone holds the same commit, the same uncommitted changes
-# and the same new files; it is kept (build/reproduce) so that a later run
-# rebuilds only what changed. On a difference, diffoscope shows what differs.
+# scripts/deb.sh made here. The second clone holds the same commit, the
+# same uncommitted changes and the same new files; it is kept
+# (build/reproduce) so that a later run rebuilds only what changed. On a difference, diffoscope shows what differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

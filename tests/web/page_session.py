@@ -5,7 +5,7 @@ mouse, each report copied out of the display box and read from the browser's
 clipboard; the locked list; Clear by keyboard and by mouse; closing the window;
 no console error throughout. Also bounds the download and times the drawing.
 
-    page_session.py SITE_DIR CAPTION [SCREENSHOT.png]
+    page_session.py SITE_DIR CAPTION CHROMEDRIVER [SCREENSHOT.png]
 """
 import functools, gzip, http.server, re, statistics, subprocess, sys, threading, time
 from pathlib import Path
@@ -42,7 +42,7 @@ class Page:
         for argument in ("--headless=new", "--no-sandbox", "--window-size=800,600", "--enable-unsafe-swiftshader"):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver = webdriver.Chrome(service=Service(sys.argv[3]), options=options)
         self.url, self.console, self.origin = url, [], (0, 0)
         self.cdp("Browser.grantPermissions", origin=url.rstrip("/"),
                  permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
@@ -118,8 +118,8 @@ def main():
         times = [page.load()]
         if (title := page.driver.execute_script("return document.querySelector('title').textContent")) != CAPTION:
             fail(f"the page's title is '{title}'")
-        if len(sys.argv) > 3:
-            Path(sys.argv[3]).write_bytes(page.driver.get_screenshot_as_png())
+        if len(sys.argv) > 4:
+            Path(sys.argv[4]).write_bytes(page.driver.get_screenshot_as_png())
         width, pixels = screenshot(page)
         colour = lambda x, y: tuple(pixels[3 * (y * width + x):3 * (y * width + x) + 3])
         # The client area is where the background colour spans.
