@@ -10,6 +10,13 @@
 #ifdef Q_OS_WASM
 #include "WebPage.h"
 #endif
+#ifdef ZOLINAR_FAILING_BUILD
+// The tests' build of the program, which fails a control operation they
+// choose; the program proper has no such seam.
+namespace zolinar::testing {
+Program::SurfaceWrapper failingSurface();
+}
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -28,5 +35,9 @@ int main(int argc, char* argv[])
 #ifdef Q_OS_WASM
     zolinar::WebPage::installFonts();
 #endif
+#ifdef ZOLINAR_FAILING_BUILD
+    return zolinar::Program(zolinar::testing::failingSurface()).run();
+#else
     return zolinar::Program().run();
+#endif
 }

@@ -26,6 +26,7 @@ for file in "${expected[@]}"; do
     [[ -f $stage/$file ]] || fail "not installed: /$file"
 done
 [[ -x $stage/usr/bin/IT_Zolinar ]] || fail "the program is not executable"
+! grep -q ZOLINAR_FAIL_AT "$stage/usr/bin/IT_Zolinar" || fail "the program carries the tests' failure seam"
 installed=$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)
 unexpected=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) <(echo "$installed"))
 [[ -z $unexpected ]] || fail "installed but not expected: $unexpected"

@@ -4,12 +4,14 @@
 # keyboard (Tab into the list, Down picks the first row) and Clear by
 # keyboard; a choice by mouse, the locked list, Clear by mouse; and Alt+F4
 # ends it with status 0. The display box is read back through the clipboard,
-# which Wine hands over to X.
-#   WindowsProgram.sh IT_Zolinar.exe [SCREENSHOT.png]
+# which Wine hands over to X. Then the tests' build, failing the pick's
+# first control operation: its report, and OK ends it with status 1.
+#   WindowsProgram.sh IT_Zolinar.exe IT_Zolinar_failing.exe [SCREENSHOT.png]
 set -euo pipefail
 
 program=$1
-screenshot=${2:-}
+failing=$2
+screenshot=${3:-}
 
 source "$(dirname "$0")/winesession.sh"
 start_wine
@@ -62,4 +64,16 @@ expect_text "the reset message after Clear by mouse" "$reset"
 
 close_program xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
-echo "Windows program under Wine: caption, size, colours, keyboard and mouse choices, locked list, Clear and close all behaved"
+
+start_program env ZOLINAR_FAIL_AT=3 wine "$failing"
+click_at 80 94
+for ((try = 0; try < 50; try++)); do
+    box=$(xdotool search --onlyvisible --name '^Грешка при изпълнение$' | head -n 1) && break
+    sleep 0.1
+done
+[[ -n $box ]] || fail "no failure report appeared"
+sleep 0.5
+[[ -n $screenshot ]] && import -window root "${screenshot%.png}-failure.png"
+close_program xdotool windowfocus --sync "$box" key --clearmodifiers Return
+[[ $status -eq 1 ]] || fail "after the failure report the program ended with status $status"
+echo "Windows program under Wine: caption, size, colours, keyboard and mouse choices, locked list, Clear, close and a failure's end all behaved"

@@ -56,6 +56,7 @@ def blocks(data, offset, end):
 def check_program(exe, folders):
     data = open(exe, "rb").read()
     check(len(data) <= 12 << 20, f"the executable weighs {len(data) / (1 << 20):.1f} MiB, more than 12")
+    check(b"ZOLINAR_FAIL_AT" not in data, "the executable carries the tests' failure seam")
     for folder in folders:
         for encoding in ("utf-8", "utf-16-le"):
             check(folder.rstrip("/").encode(encoding) + "/".encode(encoding) not in data,
