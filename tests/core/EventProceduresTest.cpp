@@ -2,8 +2,8 @@
 #include "InstrumentedSurface.h"
 #include "MemoryControlSurface.h"
 #include "RuntimeError.h"
-#include "TextTools.h"
 #include "Texts.h"
+#include "WindowModel.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <optional>
 
 using namespace zolinar;
-using zolinar::testing::characterCount;
 using zolinar::testing::InstrumentedSurface;
 using zolinar::testing::MemoryControlSurface;
+using zolinar::testing::WindowModel;
 using Call = InstrumentedSurface::Call;
 using ClickOnWrite = MemoryControlSurface::ClickOnWrite;
 
@@ -62,8 +62,6 @@ TEST_P(ChoiceOfEveryRow, showsTheThreeLineReportAndLocksTheList)
     EXPECT_EQ(window.display(), expectedReport(entry.object, entry.profession));
     EXPECT_FALSE(window.controls.list(0).enabled);
     EXPECT_EQ(window.controls.list(0).selected, row) << "the chosen row stays selected";
-    EXPECT_EQ(characterCount(window.display()), 29U + 2U + 16U + characterCount(entry.object) + 2U + 24U
-            + characterCount(entry.profession) + 2U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ChoiceOfEveryRow, ::testing::Range<Row>(0, catalogueRowCount),
@@ -74,19 +72,17 @@ TEST(Choice, reportsOfNotableRowsCharacterForCharacter)
     struct Case {
         Row row;
         std::string_view report;
-        std::size_t characters;
     };
     const Case cases[] {
-        { 2, "Детето е излязло от кръга с: \r\nИзбран предмет: книга\r\nПредполагаема професия: писател по вида тема\r\n", 100 },
-        { 7, "Детето е излязло от кръга с: \r\nИзбран предмет: апарат за кръвно\r\nПредполагаема професия: лекар, аптекар   \r\n", 108 },
-        { 17, "Детето е излязло от кръга с: \r\nИзбран предмет: дизайнер\r\nПредполагаема професия: флумастер\r\n", 92 },
+        { 2, "Детето е излязло от кръга с: \r\nИзбран предмет: книга\r\nПредполагаема професия: писател по вида тема\r\n" },
+        { 7, "Детето е излязло от кръга с: \r\nИзбран предмет: апарат за кръвно\r\nПредполагаема професия: лекар, аптекар   \r\n" },
+        { 17, "Детето е излязло от кръга с: \r\nИзбран предмет: дизайнер\r\nПредполагаема професия: флумастер\r\n" },
     };
     for (const auto& c : cases) {
         Window window;
         window.procedures.Form_Load();
         window.controls.pick(c.row);
         EXPECT_EQ(window.display(), c.report) << "row " << c.row;
-        EXPECT_EQ(characterCount(window.display()), c.characters) << "row " << c.row;
     }
 }
 
@@ -145,13 +141,13 @@ INSTANTIATE_TEST_SUITE_P(Procedures, Reset,
     ::testing::Values(
         ResetCase { "loadShowsTheGuide", ClickOnWrite::WhenChanged, [](Window&) {}, std::nullopt },
         ResetCase { "loadShowsTheGuideWhenItsWriteRaisesClick", ClickOnWrite::Always, [](Window&) {}, std::nullopt },
-        ResetCase { "clearFromReady", ClickOnWrite::WhenChanged, clear, resetMessage },
-        ResetCase { "clearFromChosen", ClickOnWrite::WhenChanged, pickThenClear, resetMessage },
+        ResetCase { "clearFromReady", ClickOnWrite::WhenChanged, clear, WindowModel::resetText },
+        ResetCase { "clearFromChosen", ClickOnWrite::WhenChanged, pickThenClear, WindowModel::resetText },
         ResetCase { "clearTwiceFromChosen", ClickOnWrite::WhenChanged,
-            [](Window& w) { pickThenClear(w); clear(w); }, resetMessage },
-        ResetCase { "clearFromChosenWhenItsWriteRaisesClick", ClickOnWrite::Always, pickThenClear, resetMessage },
-        ResetCase { "clearFromReadyWhenItsWriteRaisesClick", ClickOnWrite::Always, clear, resetMessage },
-        ResetCase { "clearWithoutAnyClickRaised", ClickOnWrite::Never, pickThenClear, resetMessage },
+            [](Window& w) { pickThenClear(w); clear(w); }, WindowModel::resetText },
+        ResetCase { "clearFromChosenWhenItsWriteRaisesClick", ClickOnWrite::Always, pickThenClear, WindowModel::resetText },
+        ResetCase { "clearFromReadyWhenItsWriteRaisesClick", ClickOnWrite::Always, clear, WindowModel::resetText },
+        ResetCase { "clearWithoutAnyClickRaised", ClickOnWrite::Never, pickThenClear, WindowModel::resetText },
         ResetCase { "listClickOfAnotherElement", ClickOnWrite::WhenChanged,
             [](Window& w) { w.procedures.List1_Click(1); w.procedures.List1_Click(-1); }, std::nullopt },
         ResetCase { "clickOfAnotherButton", ClickOnWrite::WhenChanged,
@@ -204,10 +200,6 @@ TEST_P(FailureAtEveryStep, stopsThereWithTheEarlierStepsDone)
         EXPECT_EQ(error.element(), param.failingCall.element);
         EXPECT_EQ(error.property(), param.failingCall.property);
         EXPECT_EQ(error.operation(), param.failingCall.operation);
-        const std::string message = error.what();
-        EXPECT_NE(message.find(elementName(param.failingCall.element)), std::string::npos) << message;
-        EXPECT_NE(message.find(propertyName(param.failingCall.property)), std::string::npos) << message;
-        EXPECT_NE(message.find(operationName(param.failingCall.operation)), std::string::npos) << message;
     }
     EXPECT_EQ(window.surface.calls().size(), param.failingStep) << "no step ran after the failing one";
     EXPECT_EQ(window.surface.calls().back(), param.failingCall);
@@ -278,28 +270,6 @@ INSTANTIATE_TEST_SUITE_P(Procedures, FailureAtEveryStep,
                 EXPECT_EQ(w.display(), expectedReport("книга", "писател по вида тема"));
             } }),
     [](const auto& test) { return std::string(test.param.name); });
-
-// --- The in-memory model keeps the real controls' rules. ---
-
-TEST(MemoryModel, reportsMisuseAsAFailedStatus)
-{
-    MemoryControlSurface model;
-    Row row = 5;
-    std::string text;
-    EXPECT_EQ(model.writeListIndex(objectList, 29), Status::RowOutOfRange);
-    EXPECT_EQ(model.writeListIndex(objectList, -2), Status::RowOutOfRange);
-    EXPECT_EQ(model.readListItem(professionList, 29, text), Status::RowOutOfRange);
-    EXPECT_EQ(model.readListItem(objectList, noRow, text), Status::RowOutOfRange);
-    EXPECT_EQ(model.readListIndex({ ControlArray::List1, 2 }, row), Status::UnknownElement);
-    EXPECT_EQ(model.readText({ ControlArray::Text1, 2 }, text), Status::UnknownElement);
-    EXPECT_EQ(model.readText(objectList, text), Status::UnsupportedProperty);
-    EXPECT_EQ(model.readListIndex(displayBox, row), Status::UnsupportedProperty);
-    EXPECT_EQ(model.writeEnabled({ ControlArray::Command1, 0 }, false), Status::UnsupportedProperty);
-    EXPECT_EQ(row, 5) << "a failed read leaves the caller's value alone";
-    EXPECT_EQ(model.list(0).selected, noRow);
-    EXPECT_EQ(model.readListItem(professionList, 28, text), Status::Ok);
-    EXPECT_EQ(text, "футболист, спортист");
-}
 
 TEST(RuntimeErrors, failedStatusReachesTheCallerUnchanged)
 {

@@ -98,28 +98,25 @@ Status MemoryControlSurface::readListItem(Element element, Row row, std::string&
     return Status::Ok;
 }
 
+// Every control can be enabled and shown or hidden, as on the real window;
+// the model keeps the flags of the lists and the boxes' visibility alone.
 Status MemoryControlSurface::writeEnabled(Element element, bool enabled)
 {
-    List* target = nullptr;
-    if (const Status status = findList(element, target); failed(status))
-        return status;
-    target->enabled = enabled;
+    if (!exists(element))
+        return Status::UnknownElement;
+    if (element.array == ControlArray::List1)
+        m_lists.at(element.index).enabled = enabled;
     return Status::Ok;
 }
 
 Status MemoryControlSurface::writeVisible(Element element, bool visible)
 {
-    if (element.array == ControlArray::Text1) {
-        TextBox* target = nullptr;
-        if (const Status status = findTextBox(element, target); failed(status))
-            return status;
-        target->visible = visible;
-        return Status::Ok;
-    }
-    List* target = nullptr;
-    if (const Status status = findList(element, target); failed(status))
-        return status;
-    target->visible = visible;
+    if (!exists(element))
+        return Status::UnknownElement;
+    if (element.array == ControlArray::List1)
+        m_lists.at(element.index).visible = visible;
+    else if (element.array == ControlArray::Text1)
+        m_textBoxes.at(element.index).visible = visible;
     return Status::Ok;
 }
 

@@ -100,7 +100,7 @@ void WindowModel::clear()
 {
     m_selected = noRow;
     m_listEnabled = true;
-    m_display = resetMessage;
+    m_display = resetText;
 }
 
 void WindowModel::apply(UserAction action, Row row, std::string_view letter)

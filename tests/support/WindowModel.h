@@ -45,6 +45,7 @@ public:
     void apply(UserAction action, Row row = noRow, std::string_view letter = {});
 
     static std::string report(Row row);
+    static constexpr std::string_view resetText = "Направете своя нов избор!";
     // The first row whose object starts with the letter, ignoring case.
     static std::optional<Row> firstRowStartingWith(std::string_view letter);
 

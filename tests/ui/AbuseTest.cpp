@@ -96,7 +96,7 @@ private slots:
             }
         }
         QVERIFY2(timer.elapsed() < 10000, "the window stopped answering");
-        QCOMPARE(displayText(window()), std::string(resetMessage));
+        QCOMPARE(displayText(window()), std::string(WindowModel::resetText));
         QVERIFY(list()->isEnabled());
         QCOMPARE(list()->selectedRow(), -1);
         nextChoiceIsExact(17);
