@@ -44,20 +44,6 @@ TEST(Catalogue, trailingBlanksOfEveryProfessionAreKept)
     }
 }
 
-TEST(Catalogue, longestItemsAreTheRecordedOnes)
-{
-    std::size_t longestObject = 0;
-    std::size_t longestProfession = 0;
-    for (const auto& entry : catalogue) {
-        longestObject = std::max(longestObject, characterCount(entry.object));
-        longestProfession = std::max(longestProfession, characterCount(entry.profession));
-    }
-    EXPECT_EQ(longestObject, 20U);
-    EXPECT_EQ(characterCount(catalogue[27].object), 20U);
-    EXPECT_EQ(longestProfession, 31U);
-    EXPECT_EQ(characterCount(catalogue[9].profession), 31U);
-}
-
 TEST(Catalogue, crossedPairsStandAsListed)
 {
     EXPECT_EQ(catalogue[9].object, "флумастер");

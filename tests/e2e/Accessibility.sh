@@ -27,23 +27,15 @@ close_program
 
 start_program env ZOLINAR_FAIL_AT=3 "$failing"
 click_at 80 94
+wait_for_window '^Грешка при изпълнение$'
 /usr/bin/python3 - <<'EOF' || fail "the failure report"
-import sys, time, pyatspi
-expected = ("Грешка при изпълнение: -4 (контролата не изпълни операцията).\nЕлемент: List1(0)\n"
-            "Операция: четене на свойството ListIndex\n\nПрограмата ще бъде затворена.")
+import sys, pyatspi
 def names(node):
-    for child in filter(None, (node.getChildAtIndex(i) for i in range(node.childCount))):
-        yield from [child.name] + list(names(child))
-for _ in range(50):
-    apps = [a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "IT_Zolinar"]
-    alerts = [a for app in apps for a in app if a and a.getRole() == pyatspi.ROLE_ALERT]
-    if alerts:
-        break
-    time.sleep(0.1)
-found = [[alert.name] + [name for name in names(alert) if name] for alert in alerts]
-print(found)
-sys.exit(found != [["Грешка при изпълнение", expected, "Добре"]])
+    return [name for c in node if c for name in [c.name] + names(c) if name]
+app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "IT_Zolinar")
+found = [[alert.name] + names(alert) for alert in app if alert and alert.getRole() == pyatspi.ROLE_ALERT]
+sys.exit(found != [["Грешка при изпълнение", "Грешка при изпълнение: -4 (контролата не изпълни операцията).\n"
+    "Елемент: List1(0)\nОперация: четене на свойството ListIndex\n\nПрограмата ще бъде затворена.", "Добре"]] and str(found))
 EOF
-box=$(xdotool search --onlyvisible --name '^Грешка при изпълнение$' | head -n 1)
-close_program xdotool windowfocus --sync "$box" key --clearmodifiers Return
+close_program xdotool windowfocus --sync "$found" key --clearmodifiers Return
 [[ $status -eq 1 ]] || fail "after the failure report the program ended with status $status"

@@ -62,6 +62,15 @@ start_program() {
     xdotool windowfocus --sync "$window"
 }
 
+# Waits for a window whose name matches, and sets found to it.
+wait_for_window() {
+    for ((try = 0; try < 50; try++)); do
+        found=$(xdotool search --onlyvisible --name "$1" | head -n 1) && return
+        sleep 0.1
+    done
+    fail "no window named $1 appeared"
+}
+
 # Clicks at a point given in the window's own pixels.
 click_at() {
     xdotool mousemove --window "$window" --sync "$1" "$2" click 1

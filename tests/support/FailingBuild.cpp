@@ -4,17 +4,27 @@
 #include <cstdlib>
 #include <string>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten/val.h>
+#endif
+
 namespace zolinar::testing {
 
-// The surface of the tests' build of the program: with ZOLINAR_FAIL_AT=n
-// the n-th control operation of the run (1 is Load's first) fails with
-// ControlFailed; without it nothing fails.
+// The surface of the tests' build of the program: with ZOLINAR_FAIL_AT=n,
+// an environment variable or, in a page, a parameter of its address, the
+// n-th control operation of the run (1 is Load's first) fails.
 Program::SurfaceWrapper failingSurface()
 {
-    return [](ControlSurface& window) -> std::unique_ptr<ControlSurface> {
+#ifdef __EMSCRIPTEN__
+    using emscripten::val;
+    const val setting = val::global("URLSearchParams").new_(val::global("location")["search"]).call<val>("get", val("ZOLINAR_FAIL_AT"));
+    const std::string failAt = setting.isNull() ? "0" : setting.as<std::string>();
+#else
+    const std::string failAt = std::getenv("ZOLINAR_FAIL_AT") ? std::getenv("ZOLINAR_FAIL_AT") : "0";
+#endif
+    return [failAt](ControlSurface& window) -> std::unique_ptr<ControlSurface> {
         auto surface = std::make_unique<InstrumentedSurface>(window);
-        if (const char* failAt = std::getenv("ZOLINAR_FAIL_AT"))
-            surface->failAt(std::stoul(failAt));
+        surface->failAt(std::stoul(failAt));
         return surface;
     };
 }

@@ -95,23 +95,16 @@ private slots:
             QVERIFY(items->child(row)->actionInterface()->actionNames().isEmpty());
         }
         QVERIFY(!display->editableTextInterface());
-        // Nor does any action Qt defines, asked for by name as a bridge may
-        // without reading the list of actions first, nor any call on the
-        // box's text, change the choice or the report.
-        using Actions = QAccessibleActionInterface;
-        for (const QString& action : { Actions::pressAction(), Actions::increaseAction(), Actions::decreaseAction(),
-                 Actions::showMenuAction(), Actions::setFocusAction(), Actions::toggleAction(), Actions::scrollLeftAction(),
-                 Actions::scrollRightAction(), Actions::scrollUpAction(), Actions::scrollDownAction(),
-                 Actions::previousPageAction(), Actions::nextPageAction() }) {
-            for (int row = 0; row < items->childCount(); ++row)
-                items->child(row)->actionInterface()->doAction(action);
-            for (QAccessibleInterface* control : { items, display })
-                control->actionInterface()->doAction(action);
+        // Nor does any action Qt defines, asked for by name as a bridge may,
+        // nor an edit of the box's text, change the choice or the report.
+        using A = QAccessibleActionInterface;
+        for (const QString& action : { A::pressAction(), A::increaseAction(), A::decreaseAction(), A::showMenuAction(),
+                 A::setFocusAction(), A::toggleAction(), A::scrollLeftAction(), A::scrollRightAction(),
+                 A::scrollUpAction(), A::scrollDownAction(), A::previousPageAction(), A::nextPageAction() }) {
+            for (int row = 0; row <= items->childCount(); ++row)
+                (row < items->childCount() ? items->child(row) : display)->actionInterface()->doAction(action);
         }
         display->setText(QAccessible::Value, QStringLiteral("x"));
-        text->setSelection(0, 0, 5);
-        text->setCursorPosition(3);
-        text->scrollToSubstring(0, 9);
         QCOMPARE(text->text(0, text->characterCount()), report);
         QCOMPARE(list->selectedRow(), 2);
         QVERIFY(!list->isEnabled());

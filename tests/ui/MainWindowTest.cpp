@@ -1,5 +1,6 @@
 #include "ChoiceList.h"
 #include "MainWindow.h"
+#include "MemoryControlSurface.h"
 #include "Program.h"
 #include "ShownProgram.h"
 #include "Texts.h"
@@ -312,6 +313,46 @@ private slots:
         std::string quote;
         QCOMPARE(surface.readText(quoteBox, quote), Status::Ok);
         QCOMPARE(quote, std::string(quoteText));
+    }
+
+    // The window's and the core tests' in-memory surface keep the same rules.
+    // A letter per operation (O Ok, U no element, P no property): read and
+    // write ListIndex, read List, write Enabled, Visible, read and write Text.
+    void surfaceContract_data()
+    {
+        QTest::addColumn<bool>("inMemory");
+        QTest::newRow("window") << false;
+        QTest::newRow("in memory") << true;
+    }
+
+    void surfaceContract()
+    {
+        QFETCH(bool, inMemory);
+        MemoryControlSurface memory;
+        ControlSurface& surface = inMemory ? memory : window().surface();
+        const std::pair<Element, QString> elements[] { { label0, "PPPOOPP" }, { objectList, "OOOOOPP" },
+            { professionList, "OOOOOPP" }, { command0, "PPPOOPP" }, { displayBox, "PPPOOOO" }, { quoteBox, "PPPOOOO" },
+            { { ControlArray::List1, 2 }, "UUUUUUU" }, { { ControlArray::Text1, -1 }, "UUUUUUU" },
+            { { ControlArray::Command1, 1 }, "UUUUUUU" }, { { ControlArray::Label1, 1 }, "UUUUUUU" } };
+        for (const auto& [element, expected] : elements) {
+            Row row = 5;
+            std::string text = "kept";
+            QString letters = QString::fromStdString(elementName(element)) + ' ';
+            for (const Status status : { surface.readListIndex(element, row), surface.writeListIndex(element, noRow),
+                     surface.readListItem(element, 0, text), surface.writeEnabled(element, true),
+                     surface.writeVisible(element, true), surface.readText(element, text), surface.writeText(element, "x") })
+                letters += QLatin1Char("OUPRF"[-static_cast<int>(status)]);
+            QCOMPARE(letters, QString::fromStdString(elementName(element)) + ' ' + expected);
+            QVERIFY(expected[0] != 'U' || (row == 5 && text == "kept")); // a failed read leaves the value alone
+        }
+        std::string text;
+        Row row = 5;
+        QCOMPARE(surface.writeListIndex(objectList, 29), Status::RowOutOfRange);
+        QCOMPARE(surface.writeListIndex(objectList, -2), Status::RowOutOfRange);
+        QCOMPARE(surface.readListItem(professionList, 29, text), Status::RowOutOfRange);
+        QCOMPARE(surface.readListItem(objectList, noRow, text), Status::RowOutOfRange);
+        QVERIFY(surface.readListIndex(objectList, row) == Status::Ok && row == noRow);
+        QVERIFY(surface.readListItem(professionList, 28, text) == Status::Ok && text == "футболист, спортист");
     }
 
     void listIndexWriteRaisesClick()

@@ -89,9 +89,7 @@ private slots:
             "Елемент: Text1(0)\nОперация: запис на свойството Text\n\nПрограмата ще бъде затворена.");
         const QString noElement = QStringLiteral("Грешка при изпълнение: -1 (няма такъв елемент).\n"
             "Елемент: List1(1)\nОперация: запис на свойството Visible\n\nПрограмата ще бъде затворена.");
-        // Load makes two operations and a pick nine; Clear's selection write
-        // raises a Click whose read of the row is the thirteenth. Nothing
-        // runs after a failure: after a failed pick, Clear comes too late.
+        // Load makes 2 operations, a pick 9; Clear's first raises a Click (13).
         QTest::newRow("load: no such element") << 2 << -1 << false << noElement << guide << true << -1;
         QTest::newRow("pick: read the row") << 3 << -4 << true << failedRead << guide << true << 2;
         QTest::newRow("pick: write the object line") << 7 << -4 << true << failedWrite << first << true << 2;

@@ -4,10 +4,12 @@ caption, client area and colours from a screenshot; picks by keyboard and by
 mouse, each report copied out of the display box and read from the browser's
 clipboard; the locked list; Clear by keyboard and by mouse; closing the window;
 no console error throughout. Also bounds the download and times the drawing.
+Then the tests' build of the program in the page, failing the pick's first
+control operation: Enter closes its report, and the program ends with status 1.
 
-    page_session.py SITE_DIR CAPTION CHROMEDRIVER [SCREENSHOT.png]
+    page_session.py SITE_DIR CAPTION CHROMEDRIVER FAILING_BUILD_DIR [SCREENSHOT.png]
 """
-import functools, gzip, http.server, re, statistics, subprocess, sys, threading, time
+import functools, gzip, http.server, re, shutil, statistics, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
 from selenium import webdriver
@@ -37,13 +39,13 @@ def report(item, profession):
 
 
 class Page:
-    def __init__(self, url):
+    def __init__(self, url, failing_url):
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--window-size=800,600", "--enable-unsafe-swiftshader"):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service(sys.argv[3]), options=options)
-        self.url, self.console, self.origin = url, [], (0, 0)
+        self.url, self.failing_url, self.console, self.origin = url, failing_url, [], (0, 0)
         self.cdp("Browser.grantPermissions", origin=url.rstrip("/"),
                  permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         self.cdp("Page.addScriptToEvaluateOnNewDocument", source=DRAWN)
@@ -51,9 +53,9 @@ class Page:
     def cdp(self, command, **parameters):
         return self.driver.execute_cdp_cmd(command, parameters)
 
-    def load(self):
+    def load(self, url=None):
         """Loads the page; returns the milliseconds until the window is drawn."""
-        self.driver.get(self.url)
+        self.driver.get(url or self.url)
         for _ in range(300):
             if (drawn := self.driver.execute_script("return window.drawnAt")) is not None:
                 return drawn
@@ -109,17 +111,24 @@ def main():
     # without catching would crash at the first one instead of reporting it.
     if "__cxa_find_matching_catch_" not in (SITE / "IT_Zolinar.js").read_text():
         fail("the program was linked without exception catching")
+    failing = Path(tempfile.mkdtemp()) / "site"
+    shutil.copytree(SITE, failing)
+    [shutil.copy(Path(sys.argv[4]) / name, failing) for name in ("IT_Zolinar.js", "IT_Zolinar.wasm")]
+    if b"ZOLINAR_FAIL_AT" in wasm or b"ZOLINAR_FAIL_AT" not in (failing / "IT_Zolinar.wasm").read_bytes():
+        fail("the tests' failure seam is in the page, or not in the tests' build")
 
     http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(SITE)))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    page = Page(f"http://localhost:{server.server_port}/")
+    servers = [http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
+        http.server.SimpleHTTPRequestHandler, directory=str(folder))) for folder in (SITE, failing)]
+    for server in servers:
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+    page = Page(*(f"http://localhost:{server.server_port}/" for server in servers))
     try:
         times = [page.load()]
         if (title := page.driver.execute_script("return document.querySelector('title').textContent")) != CAPTION:
             fail(f"the page's title is '{title}'")
-        if len(sys.argv) > 4:
-            Path(sys.argv[4]).write_bytes(page.driver.get_screenshot_as_png())
+        if len(sys.argv) > 5:
+            Path(sys.argv[5]).write_bytes(page.driver.get_screenshot_as_png())
         width, pixels = screenshot(page)
         colour = lambda x, y: tuple(pixels[3 * (y * width + x):3 * (y * width + x) + 3])
         # The client area is where the background colour spans.
@@ -168,9 +177,20 @@ def main():
         # Later loads take the compiled program from the browser's cache.
         times += [page.load() for _ in range(4)]
         page.expect_no_errors("loading the page again")
+
+        page.load(page.failing_url + "?ZOLINAR_FAIL_AT=3")
+        page.click(80, 94)
+        if len(sys.argv) > 5:
+            Path(sys.argv[5]).with_suffix(".failure.png").write_bytes(page.driver.get_screenshot_as_png())
+        page.keys(Keys.ENTER)
+        page.expect_no_errors("the failure report")
+        if not any("IT_Zolinar ended with status 1" in entry["message"] for entry in page.console):
+            fail("closing the failure report did not end the program with status 1")
     finally:
         page.driver.quit()
-        server.shutdown()
+        for server in servers:
+            server.shutdown()
+        shutil.rmtree(failing.parent)
     print(f"page loaded to window drawn: {times[0]:.0f} ms the first time, then a median of "
           f"{statistics.median(times[1:]):.0f} ms ({', '.join(f'{t:.0f}' for t in times[1:])})")
     print("web page in Chromium: caption, size, colours, keyboard and mouse choices, locked list, Clear and close behaved")

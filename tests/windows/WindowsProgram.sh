@@ -67,13 +67,8 @@ close_program xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
 
 start_program env ZOLINAR_FAIL_AT=3 wine "$failing"
 click_at 80 94
-for ((try = 0; try < 50; try++)); do
-    box=$(xdotool search --onlyvisible --name '^Грешка при изпълнение$' | head -n 1) && break
-    sleep 0.1
-done
-[[ -n $box ]] || fail "no failure report appeared"
-sleep 0.5
+wait_for_window '^Грешка при изпълнение$' && sleep 0.5
 [[ -n $screenshot ]] && import -window root "${screenshot%.png}-failure.png"
-close_program xdotool windowfocus --sync "$box" key --clearmodifiers Return
+close_program xdotool windowfocus --sync "$found" key --clearmodifiers Return
 [[ $status -eq 1 ]] || fail "after the failure report the program ended with status $status"
 echo "Windows program under Wine: caption, size, colours, keyboard and mouse choices, locked list, Clear, close and a failure's end all behaved"
