@@ -1,6 +1,8 @@
 #include "TextBox.h"
 
+#include <QMimeData>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace zolinar {
 
@@ -25,6 +27,13 @@ std::string TextBox::exactText() const
         return m_written;
     held.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return held.toStdString();
+}
+
+QMimeData* TextBox::createMimeDataFromSelection() const
+{
+    auto* plain = new QMimeData;
+    plain->setText(textCursor().selection().toPlainText());
+    return plain;
 }
 
 } // namespace zolinar
