@@ -6,6 +6,8 @@ clipboard; the locked list; Clear by keyboard and by mouse; closing the window;
 no console error throughout. Also bounds the download and times the drawing.
 Then the tests' build of the program in the page, failing the pick's first
 control operation: Enter closes its report, and the program ends with status 1.
+Last, browsers without WebGL and without WebAssembly: the page says why it
+cannot run the program, and stays.
 
     page_session.py SITE_DIR CAPTION CHROMEDRIVER FAILING_BUILD_DIR [SCREENSHOT.png]
 """
@@ -21,6 +23,9 @@ from selenium.webdriver.common.keys import Keys
 
 SITE, CAPTION = Path(sys.argv[1]), sys.argv[2]
 RESET = "Направете своя нов избор!"
+CANNOT_RUN = ("Програмата не може да работи в този браузър\nБраузърът не поддържа WebAssembly или WebGL, или те са "
+              "изключени в настройките му. Отворете страницата в друг, по-нов браузър, например Firefox, Chrome или "
+              "Safari, или изтеглете програмата за Windows или за Linux.")
 # The test's own observer, added before the page loads: once the program has
 # given the page its caption, the frame after next has the window drawn.
 DRAWN = """new MutationObserver((changes, observer) => {
@@ -39,9 +44,9 @@ def report(item, profession):
 
 
 class Page:
-    def __init__(self, url, failing_url):
+    def __init__(self, url, failing_url=None, flags=()):
         options = webdriver.ChromeOptions()
-        for argument in ("--headless=new", "--no-sandbox", "--window-size=800,600", "--enable-unsafe-swiftshader"):
+        for argument in ("--headless=new", "--no-sandbox", "--window-size=800,600", "--enable-unsafe-swiftshader", *flags):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service(sys.argv[3]), options=options)
@@ -186,6 +191,16 @@ def main():
         page.expect_no_errors("the failure report")
         if not any("IT_Zolinar ended with status 1" in entry["message"] for entry in page.console):
             fail("closing the failure report did not end the program with status 1")
+        # Browsers that cannot run the program: the page says why, and stays.
+        for flags in (("--disable-webgl", "--disable-3d-apis"), ("--js-flags=--jitless",)):
+            page.driver.quit()
+            page = Page(page.url, flags=flags)
+            page.driver.get(page.url)
+            page.driver.execute_script("window.stayed = true")
+            time.sleep(1)
+            shown = page.driver.find_element(By.ID, "cannot-run").text
+            if shown != CANNOT_RUN or not page.driver.execute_script("return window.stayed"):
+                fail(f"with {' '.join(flags)}, the page shows {shown!r}")
     finally:
         page.driver.quit()
         for server in servers:
