@@ -23,11 +23,18 @@ void WebPage::installFonts()
 
 void WebPage::present(QWidget& window)
 {
-    if (const QScreen* page = window.screen()) {
-        QRect placed = window.geometry();
-        placed.moveCenter(page->availableGeometry().center());
-        window.move(placed.topLeft());
-    }
+    const auto centre = [&window] {
+        if (const QScreen* page = window.screen()) {
+            QRect placed = window.frameGeometry();
+            placed.moveCenter(page->availableGeometry().center());
+            window.move(placed.topLeft());
+        }
+    };
+    centre();
+    // The page is the screen: when the browser's window changes size, the
+    // window goes back to the middle rather than staying where it was.
+    if (const QScreen* page = window.screen())
+        QObject::connect(page, &QScreen::availableGeometryChanged, &window, centre);
     emscripten::val::global("document").set("title", window.windowTitle().toStdString());
 }
 
