@@ -41,44 +41,51 @@ function(zolinar_delay_load target)
         message(FATAL_ERROR "No dlltool beside ${CMAKE_NM}")
     endif()
     set(folder ${CMAKE_CURRENT_BINARY_DIR}/delay-load)
-    file(REMOVE_RECURSE ${folder}/new)
-    file(MAKE_DIRECTORY ${folder}/new)
-    foreach(library IN LISTS ZOLINAR_DELAY_LOADED_LIBRARIES)
-        find_library(importLibrary_${library} NAMES lib${library}.a NO_CACHE REQUIRED)
-        execute_process(COMMAND ${CMAKE_NM} -A --defined-only ${importLibrary_${library}}
-            OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
-        # Each function is a text symbol (its thunk) in a member named after
-        # its DLL: lib<dll>s00042.o.
-        string(REGEX MATCHALL "[^:\n]+s[0-9]+\\.o:[0-9a-f]+ T [A-Za-z_][A-Za-z0-9_@]*" functions "${symbols}")
-        set(script "CREATE lib${library}.a\n")
-        set(dlls)
-        foreach(function IN LISTS functions)
-            string(REGEX REPLACE "^lib(.+)s[0-9]+\\.o:.* T (.+)$" "\\1;\\2" dllAndName ${function})
-            list(GET dllAndName 0 dll)
-            list(GET dllAndName 1 name)
-            list(APPEND dlls ${dll})
-            list(APPEND exports_${dll} ${name})
-        endforeach()
-        list(REMOVE_DUPLICATES dlls)
-        foreach(dll IN LISTS dlls)
-            list(SORT exports_${dll})
-            string(JOIN "\n    " exports ${exports_${dll}})
-            unset(exports_${dll})
-            file(WRITE ${folder}/new/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n    ${exports}\n")
-            # Relative names: dlltool makes symbol names of them. It leaves
-            # empty temporary files behind: in this folder, not in /tmp.
-            execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${folder}/new ${dlltool} --input-def ${dll}.def
-                --output-delaylib delay-${dll}.a --dllname ${dll}.dll
+    # The libraries are made once a configure, whichever program asks first.
+    get_property(made GLOBAL PROPERTY zolinar_delay_load_made)
+    if(NOT made)
+        file(REMOVE_RECURSE ${folder}/new)
+        file(MAKE_DIRECTORY ${folder}/new)
+        foreach(library IN LISTS ZOLINAR_DELAY_LOADED_LIBRARIES)
+            find_library(importLibrary_${library} NAMES lib${library}.a NO_CACHE REQUIRED)
+            execute_process(COMMAND ${CMAKE_NM} -A --defined-only ${importLibrary_${library}}
+                OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+            # Each function is a text symbol (its thunk) in a member named after
+            # its DLL: lib<dll>s00042.o.
+            string(REGEX MATCHALL "[^:\n]+s[0-9]+\\.o:[0-9a-f]+ T [A-Za-z_][A-Za-z0-9_@]*" functions "${symbols}")
+            set(script "CREATE lib${library}.a\n")
+            set(dlls)
+            foreach(function IN LISTS functions)
+                string(REGEX REPLACE "^lib(.+)s[0-9]+\\.o:.* T (.+)$" "\\1;\\2" dllAndName ${function})
+                list(GET dllAndName 0 dll)
+                list(GET dllAndName 1 name)
+                list(APPEND dlls ${dll})
+                list(APPEND exports_${dll} ${name})
+            endforeach()
+            list(REMOVE_DUPLICATES dlls)
+            foreach(dll IN LISTS dlls)
+                list(SORT exports_${dll})
+                string(JOIN "\n    " exports ${exports_${dll}})
+                unset(exports_${dll})
+                file(WRITE ${folder}/new/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n    ${exports}\n")
+                # Relative names: dlltool makes symbol names of them. It leaves
+                # empty temporary files behind: in this folder, not in /tmp.
+                execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${folder}/new ${dlltool} --input-def ${dll}.def
+                    --output-delaylib delay-${dll}.a --dllname ${dll}.dll
+                    WORKING_DIRECTORY ${folder}/new COMMAND_ERROR_IS_FATAL ANY)
+                string(APPEND script "ADDLIB delay-${dll}.a\n")
+            endforeach()
+            string(APPEND script "SAVE\nEND\n")
+            file(WRITE ${folder}/new/lib${library}.mri "${script}")
+            execute_process(COMMAND ${CMAKE_AR} -M INPUT_FILE ${folder}/new/lib${library}.mri
                 WORKING_DIRECTORY ${folder}/new COMMAND_ERROR_IS_FATAL ANY)
-            string(APPEND script "ADDLIB delay-${dll}.a\n")
+            # A new configure relinks nothing unless a library really changed.
+            file(COPY_FILE ${folder}/new/lib${library}.a ${folder}/lib${library}.a ONLY_IF_DIFFERENT)
         endforeach()
-        string(APPEND script "SAVE\nEND\n")
-        file(WRITE ${folder}/new/lib${library}.mri "${script}")
-        execute_process(COMMAND ${CMAKE_AR} -M INPUT_FILE ${folder}/new/lib${library}.mri
-            WORKING_DIRECTORY ${folder}/new COMMAND_ERROR_IS_FATAL ANY)
-        # A new configure relinks nothing unless a library really changed.
-        file(COPY_FILE ${folder}/new/lib${library}.a ${folder}/lib${library}.a ONLY_IF_DIFFERENT)
-        # Found through the search path, so named for the build to relink on.
+        set_property(GLOBAL PROPERTY zolinar_delay_load_made ON)
+    endif()
+    # Found through the search path, so named for the build to relink on.
+    foreach(library IN LISTS ZOLINAR_DELAY_LOADED_LIBRARIES)
         set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${folder}/lib${library}.a)
     endforeach()
     target_link_directories(${target} BEFORE PRIVATE ${folder})

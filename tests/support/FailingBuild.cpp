@@ -20,7 +20,8 @@ Program::SurfaceWrapper failingSurface()
     const val setting = val::global("URLSearchParams").new_(val::global("location")["search"]).call<val>("get", val("ZOLINAR_FAIL_AT"));
     const std::string failAt = setting.isNull() ? "0" : setting.as<std::string>();
 #else
-    const std::string failAt = std::getenv("ZOLINAR_FAIL_AT") ? std::getenv("ZOLINAR_FAIL_AT") : "0";
+    const char* setting = std::getenv("ZOLINAR_FAIL_AT");
+    const std::string failAt = setting ? setting : "0";
 #endif
     return [failAt](ControlSurface& window) -> std::unique_ptr<ControlSurface> {
         auto surface = std::make_unique<InstrumentedSurface>(window);
