@@ -96,6 +96,8 @@ qt_build() {
     echo "Building $label into $prefix (10 to 15 minutes on two cores; log: $log)"
     local started=$SECONDS
     qt_fetch_source
+    # A platform's own changes to the source, if it has any.
+    if declare -F qt_patch_source >/dev/null; then qt_patch_source; fi
     qt_configure "$@"
     qt_build_and_install
     echo "$label built in $(((SECONDS - started) / 60)) minutes: $prefix"

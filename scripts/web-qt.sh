@@ -18,6 +18,12 @@
 # when reached through a link, so the root is given; and its link step runs
 # node with Debian's acorn, which a node from elsewhere finds only through
 # NODE_PATH.
+#
+# The page's program names no folder of the machine that built it: Qt is
+# relocatable, so QtCore keeps no install prefix, and since clang names the
+# file of an unnamed type in the names it makes for functions, as the path
+# was given and with no prefix mapped, the compiler is given every path
+# under the work folder relative to the build folder (relative-paths.py).
 label="Qt for WebAssembly"
 qt_folder=cmake/WebQt.cmake
 source "$(dirname "$0")/qt-build.sh"
@@ -30,7 +36,19 @@ ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
 ln -sfn "$EMSCRIPTEN/cmake" "$EMSDK/upstream/emscripten/cmake"
 echo "EMSCRIPTEN_ROOT = 'upstream/emscripten'" >"$EMSDK/.emscripten"
 
+# Qt 6.4 draws a page's window at the screen's density times the page's
+# scale. A phone shows the page scaled down so that the whole window fits
+# (WebPage), and the window then comes out garbled; drawn at the screen's
+# own density, as on a desktop, it is sharp and whole.
+qt_patch_source() {
+    local screen=$source_dir/src/plugins/platforms/wasm/qwasmscreen.cpp
+    sed -i 's/effectiveDevicePixelRatio = std::min(dpr \* scale, dpr);/effectiveDevicePixelRatio = dpr;/' "$screen"
+    grep -q 'effectiveDevicePixelRatio = dpr;' "$screen"
+}
+
 qt_build \
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
     -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN/cmake/Modules/Platform/Emscripten.cmake" \
-    -DFEATURE_thread=OFF -DFEATURE_ico=OFF
+    -DFEATURE_thread=OFF -DFEATURE_ico=OFF -DFEATURE_relocatable=ON \
+    -DCMAKE_C_COMPILER_LAUNCHER="python3;$project/scripts/relative-paths.py;$work" \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="python3;$project/scripts/relative-paths.py;$work"
