@@ -17,7 +17,9 @@ public:
     static void installFonts();
 
     // Places the window in the middle of the page, as a desktop's window
-    // manager would place it, and gives the browser's tab its caption.
+    // manager would place it, scaled down to fit a page smaller than it (a
+    // phone, a small browser window), and gives the browser's tab its
+    // caption.
     static void present(QWidget& window);
 
     // Ends the program with status: the page is told, and covers it.
