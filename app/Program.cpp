@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #ifdef Q_OS_WASM
+#include "WebAccessibility.h"
 #include "WebPage.h"
 #endif
 
@@ -68,6 +69,7 @@ int Program::run()
     if (!m_guard.hasFailed()) {
 #ifdef Q_OS_WASM
         WebPage::present(m_window);
+        WebAccessibility::mirror(m_window);
 #endif
         m_window.showNormal();
     }
