@@ -71,8 +71,11 @@ web=(
     fonts-liberation2
     # the zip the same bytes every time
     strip-nondeterminism
-    # the page's tests: headless Chromium driven through WebDriver
+    # the page's tests: headless Chromium driven through WebDriver, and
+    # Firefox (through its own WebDriver BiDi) and WebKitGTK in windows on
+    # a virtual X server, whose clipboard xclip reads
     chromium chromium-driver python3-selenium
+    firefox-esr python3-websocket webkit2gtk-driver xvfb xclip
 )
 windows=(
     "${cross[@]}"

@@ -6,11 +6,15 @@ clipboard; the locked list; Clear by keyboard and by mouse; closing the window;
 no console error throughout. Also bounds the download and times the drawing.
 Then the tests' build of the program in the page, failing the pick's first
 control operation: Enter closes its report, and the program ends with status 1.
-Last, browsers without WebGL or WebAssembly: the page says why, and stays.
+Along the way, the page's accessibility tree as a screen reader gets it, and a
+phone, upright and sideways, with taps. Then browsers without WebGL or
+WebAssembly: the page says why, and stays. Last, the same scenario in Firefox
+and in WebKit, in windows on a virtual X server: a pick, its copy, the locked
+list, Clear. Neither the program nor its script names a folder of the builder.
 
     page_session.py SITE_DIR CAPTION CHROMEDRIVER FAILING_BUILD_DIR [SCREENSHOT.png]
 """
-import functools, gzip, http.server, re, shutil, statistics, subprocess, sys, tempfile, threading, time
+import base64, functools, gzip, http.server, json, os, re, shutil, statistics, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
 from selenium import webdriver
@@ -42,14 +46,34 @@ def report(item, profession):
     return f"Детето е излязло от кръга с: \nИзбран предмет: {item}\nПредполагаема професия: {profession}\n"
 
 
-class Page:
+class Driven:
+    """A browser driven through selenium, clicking and typing into the window
+    whose client area is at origin."""
+    origin = (0, 0)
+
+    def click(self, x, y):
+        """A primary click at a point of the window's client area."""
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(self.origin[0] + x, self.origin[1] + y).click()
+        actions.perform()
+        time.sleep(0.2)
+
+    def keys(self, *keys):
+        chain = ActionChains(self.driver)
+        for key in keys:
+            chain.key_down(key[0]).send_keys(key[1]).key_up(key[0]) if isinstance(key, tuple) else chain.send_keys(key)
+        chain.perform()
+        time.sleep(0.2)
+
+
+class Page(Driven):
     def __init__(self, url, failing_url=None, flags=()):
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--window-size=800,600", "--enable-unsafe-swiftshader", *flags):
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service(sys.argv[3]), options=options)
-        self.url, self.failing_url, self.console, self.origin = url, failing_url, [], (0, 0)
+        self.url, self.failing_url, self.console = url, failing_url, []
         self.cdp("Browser.grantPermissions", origin=url.rstrip("/"),
                  permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         self.cdp("Page.addScriptToEvaluateOnNewDocument", source=DRAWN)
@@ -71,19 +95,29 @@ class Page:
         if errors := [entry["message"] for entry in self.console if entry["level"] == "SEVERE"]:
             fail(f"after {after}, the browser's console has errors:\n" + "\n".join(errors))
 
-    def click(self, x, y):
-        """A primary click at a point of the window's client area."""
-        actions = ActionBuilder(self.driver)
-        actions.pointer_action.move_to_location(self.origin[0] + x, self.origin[1] + y).click()
-        actions.perform()
-        time.sleep(0.2)
+    def accessible(self, role):
+        """The nodes of a role in the tree a screen reader gets: (name, value, properties)."""
+        return [(n.get("name", {}).get("value"), n.get("value", {}).get("value"),
+                 {p["name"]: p["value"].get("value") for p in n.get("properties", [])})
+                for n in self.cdp("Accessibility.getFullAXTree")["nodes"]
+                if not n.get("ignored") and n["role"]["value"] == role]
 
-    def keys(self, *keys):
-        chain = ActionChains(self.driver)
-        for key in keys:
-            chain.key_down(key[0]).send_keys(key[1]).key_up(key[0]) if isinstance(key, tuple) else chain.send_keys(key)
-        chain.perform()
-        time.sleep(0.2)
+    def act(self, role, name):
+        """A screen reader's click on the node of a role and a name, as the browser does it."""
+        node = next(n for n in self.cdp("Accessibility.getFullAXTree")["nodes"]
+                    if n["role"].get("value") == role and n.get("name", {}).get("value") == name)
+        target = self.cdp("DOM.resolveNode", backendNodeId=node["backendDOMNodeId"])["object"]["objectId"]
+        self.cdp("Runtime.callFunctionOn", objectId=target, functionDeclaration="function () { this.click(); }")
+        time.sleep(0.4)
+
+    def tap(self, area, x, y):
+        """A tap at a point of the client area, found at area in a screenshot of a scaled page."""
+        left, top, width, height, shot_width, _ = area
+        css = self.driver.execute_script("return innerWidth") / shot_width
+        point = {"x": (left + x * width / 461) * css, "y": (top + y * height / 345) * css}
+        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
+            self.cdp("Input.dispatchTouchEvent", type=kind, touchPoints=points)
+        time.sleep(0.4)
 
     def expect_text(self, what, expected):
         """Copies the display box's text as a visitor would, and compares it."""
@@ -97,16 +131,139 @@ class Page:
         self.expect_no_errors(what)
 
 
-def screenshot(page):
-    """The page as an RGB raster: (width, bytes); a pixel is 3 bytes."""
-    ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=page.driver.get_screenshot_as_png(),
-                         check=True, capture_output=True).stdout
-    header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", ppm)  # exactly one blank before the pixels
-    return int(header[1]), ppm[header.end():]
+def raster(png):
+    """A screenshot as RGB: (width, height, bytes); a pixel is 3 bytes."""
+    ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=png, check=True, capture_output=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", ppm)  # exactly one blank before the pixels
+    return int(header[1]), int(header[2]), ppm[header.end():]
+
+
+def client_area(png):
+    """Where the window's client area, the span of its background colour, is
+    in a screenshot: left, top, width, height, and the screenshot's size."""
+    width, height, pixels = raster(png)
+    inside = [m.start() // 3 for m in re.finditer(rb"\xc0\xc0\xff", pixels) if m.start() % 3 == 0]
+    left, top = min(i % width for i in inside), inside[0] // width
+    return left, top, max(i % width for i in inside) - left + 1, inside[-1] // width - top + 1, width, height
+
+
+def mirrored(browser):
+    """The display box as the page's accessibility tree has it."""
+    return browser.execute_script("return document.querySelector('#accessible-window [role=textbox]').textContent")
+
+
+class Firefox:
+    """Firefox in a window on display, driven through its own WebDriver BiDi
+    (Debian has no geckodriver); errors in its console are kept."""
+    origin = (0, 0)
+
+    def __init__(self, display):
+        self.profile = tempfile.mkdtemp()
+        self.process = subprocess.Popen(["firefox-esr", "--remote-debugging-port", "0", "--profile", self.profile, "--no-remote"],
+                                        env=dict(os.environ, DISPLAY=display), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        address = next(line.split()[-1] for line in map(bytes.decode, self.process.stderr) if "BiDi listening" in line)
+        threading.Thread(target=self.process.stderr.read, daemon=True).start()
+        import websocket  # python3-websocket
+        self.socket, self.sent, self.errors = websocket.create_connection(f"{address}/session", suppress_origin=True), 0, []
+        self.send("session.new", capabilities={})
+        self.send("session.subscribe", events=["log.entryAdded"])
+        self.context = self.send("browsingContext.getTree")["contexts"][0]["context"]
+
+    def send(self, method, **parameters):
+        self.sent += 1
+        self.socket.send(json.dumps({"id": self.sent, "method": method, "params": parameters}))
+        while (message := json.loads(self.socket.recv())).get("id") != self.sent:
+            if message.get("method") == "log.entryAdded" and message["params"]["level"] == "error":
+                self.errors.append(message["params"]["text"])
+        return message["result"] if message["type"] == "success" else fail(f"Firefox: {method}: {message}")
+
+    def get(self, url):
+        self.send("browsingContext.navigate", context=self.context, url=url, wait="complete")
+
+    def execute_script(self, script):
+        return self.send("script.evaluate", expression=f"(() => {{ {script} }})()", awaitPromise=False,
+                         target={"context": self.context})["result"].get("value")
+
+    def get_screenshot_as_png(self):
+        return base64.b64decode(self.send("browsingContext.captureScreenshot", context=self.context)["data"])
+
+    def click(self, x, y):
+        self.send("input.performActions", context=self.context, actions=[{"type": "pointer", "id": "mouse", "actions": [
+            {"type": "pointerMove", "x": self.origin[0] + x, "y": self.origin[1] + y},
+            {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]}])
+        time.sleep(0.3)
+
+    def keys(self, *chords):
+        for chord in chords:
+            self.send("input.performActions", context=self.context, actions=[{"type": "key", "id": "keys", "actions": [
+                *({"type": "keyDown", "value": key} for key in chord), *({"type": "keyUp", "value": key} for key in chord)]}])
+        time.sleep(0.3)
+
+    def quit(self):
+        self.process.kill()
+        self.process.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class WebKit(Driven):
+    """WebKitGTK's MiniBrowser in a window on display, driven through
+    WebKitWebDriver, which offers no console log: errors there go unseen."""
+    errors = []
+
+    def __init__(self, display):
+        os.environ["DISPLAY"] = display
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+        options.add_argument("--automation")
+        self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+        self.get, self.execute_script, self.quit = self.driver.get, self.driver.execute_script, self.driver.quit
+        self.get_screenshot_as_png = self.driver.get_screenshot_as_png
+
+
+def other_engine(engine, url, shot):
+    """The visitor's scenario in another engine, in a window on a virtual X
+    server: a pick by mouse, its report copied to the clipboard, the locked
+    list, Clear."""
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    display = ":" + xvfb.stdout.readline().decode().strip()
+    browser, name, third_row = engine(display), engine.__name__, report("книга", "писател по вида тема")
+    try:
+        browser.get(url)
+        for _ in range(300):
+            if browser.execute_script("return document.title") == CAPTION:
+                break
+            time.sleep(0.1)
+        time.sleep(1)
+        png = browser.get_screenshot_as_png()
+        if shot:
+            Path(shot).with_suffix(f".{name.lower()}.png").write_bytes(png)
+        *browser.origin, width, height, _, _ = client_area(png)
+        for x, y, keys, expected in ((80, 94, (), third_row), (80, 130, (), third_row),
+                                     (210, 260, ((Keys.CONTROL, "a"), (Keys.CONTROL, "c")), third_row), (372, 108, (), RESET)):
+            browser.click(x, y)
+            browser.keys(*keys)
+            if (width, height, mirrored(browser), browser.errors) != (461, 345, expected, []):
+                fail(f"{name}: after a click at {x},{y}, the client area is {width} x {height}, the display box "
+                     f"holds {mirrored(browser)!r}; console errors: {browser.errors}")
+        # The X server is the browser's own: its clipboard holds what was copied there, or nothing.
+        copied = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=dict(os.environ, DISPLAY=display),
+                                capture_output=True, text=True).stdout
+        if copied != third_row:
+            fail(f"{name}: Ctrl+C in the display box copied {copied!r}")
+    finally:
+        browser.quit()
+        xvfb.kill()
+    print(f"web page in {name}: drawn, a pick by mouse, its copy, the locked list and Clear behaved")
 
 
 def main():
     wasm = (SITE / "IT_Zolinar.wasm").read_bytes()
+    # The page names no folder of the machine that built it.
+    script = (SITE / "IT_Zolinar.js").read_bytes()
+    for folder in (Path.home(), Path(__file__).resolve().parents[2], Path(os.environ["ZOLINAR_WEB_QT"])):
+        if f"{folder}/".encode() in wasm + script:
+            fail(f"the page names the builder's folder {folder}")
     gzipped = len(gzip.compress(wasm, 9))
     print(f"IT_Zolinar.wasm: {len(wasm):,} bytes, {gzipped:,} gzipped")
     if gzipped > 8 * 1024 * 1024:
@@ -134,14 +291,13 @@ def main():
         # The window goes to the middle of a browser window that grows.
         page.driver.set_window_size(1100, 800)
         time.sleep(0.5)
+        shot = page.driver.get_screenshot_as_png()
         if len(sys.argv) > 5:
-            Path(sys.argv[5]).write_bytes(page.driver.get_screenshot_as_png())
-        width, pixels = screenshot(page)
+            Path(sys.argv[5]).write_bytes(shot)
+        width, _, pixels = raster(shot)
         colour = lambda x, y: tuple(pixels[3 * (y * width + x):3 * (y * width + x) + 3])
-        # The client area is where the background colour spans.
-        inside = [i // 3 for i in range(0, len(pixels), 3) if tuple(pixels[i:i + 3]) == (192, 192, 255)]
-        left, top = min(i % width for i in inside), inside[0] // width
-        size = (max(i % width for i in inside) - left + 1, inside[-1] // width - top + 1)
+        left, top, *size, _, _ = client_area(shot)
+        size = tuple(size)
         if size != (461, 345):
             fail(f"the client area is {size}, not (461, 345)")
         if abs(2 * left + size[0] - width) > 2:
@@ -172,6 +328,26 @@ def main():
         page.click(80, 58)
         page.keys(Keys.TAB, Keys.DOWN)
         page.expect_text("Tab and Down towards the locked list", third_row)
+        # What a screen reader finds, and its clicks: the locked list
+        # refuses them, Clear takes them, and so does the open list.
+        def heard():
+            tree = [(role, *node) for role in ("listbox", "option", "button", "textbox") for node in page.accessible(role)]
+            return [(role, name, value, *map(state.get, ("disabled", "selected", "readonly"))) for role, name, value, state in tree
+                    if role != "option" or state.get("selected")] + [sum(role == "option" for role, *_ in tree),
+                    page.driver.execute_script("return document.querySelector('[aria-live=polite]').textContent")]
+        print("the accessibility tree after a pick:", *heard(), sep="\n  ")
+        for act in (None, ("option", "химикалка")):
+            if act:
+                page.act(*act)
+            if (tree := heard()) != [("listbox", "Предмети", None, True, None, None), ("option", "книга", None, True, True, None),
+                                     ("button", "Чисти", None, None, None, None), ("textbox", "Отговор", third_row, None, None, True),
+                                     29, third_row]:
+                fail(f"after a pick {'and a click on a locked option ' * bool(act)}a screen reader finds {tree}")
+        page.act("button", "Чисти")
+        if mirrored(page.driver) != RESET:
+            fail("Clear through the accessibility tree did not clear")
+        page.act("option", "книга")
+        page.expect_text("a screen reader's pick", third_row)
         page.click(372, 108)
         page.expect_text("Clear by mouse", RESET)
 
@@ -186,6 +362,31 @@ def main():
         # Later loads take the compiled program from the browser's cache.
         times += [page.load() for _ in range(4)]
         page.expect_no_errors("loading the page again")
+
+        # A phone, upright and then turned: the whole window on its screen,
+        # and taps that pick, that the locked list ignores, and that clear.
+        for width, height in ((390, 844), (844, 390)):
+            page.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=3, mobile=True)
+            page.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
+            if width < height:
+                page.load()
+            time.sleep(1)
+            shot = page.driver.get_screenshot_as_png()
+            if len(sys.argv) > 5:
+                Path(sys.argv[5]).with_suffix(f".phone-{width}x{height}.png").write_bytes(shot)
+            area = client_area(shot)
+            left, top, size_x, size_y, shot_width, shot_height = area
+            # The title bar above and the frame around the client area are on the screen too.
+            if min(left, top - 60, shot_width - left - size_x, shot_height - top - size_y) < 3 or abs(size_x / size_y - 461 / 345) > 0.02:
+                fail(f"on a {width} x {height} phone the client area is {area}")
+            for what, x, y, expected in (("a tap on row 2", 80, 94, third_row), ("a tap on the locked list", 80, 130, third_row),
+                                         ("a tap on Clear", 372, 108, RESET)):
+                page.tap(area, x, y)
+                if mirrored(page.driver) != expected:
+                    fail(f"on a {width} x {height} phone, {what} left {mirrored(page.driver)!r}")
+        page.expect_no_errors("the phone")
+        page.cdp("Emulation.clearDeviceMetricsOverride")
+        page.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
 
         page.load(page.failing_url + "?ZOLINAR_FAIL_AT=3")
         page.click(80, 94)
@@ -202,6 +403,8 @@ def main():
             page.driver.get(page.url)
             time.sleep(1)  # long enough for a reload loop to show
             shown = page.driver.find_element(By.ID, "cannot-run").text
+            if len(sys.argv) > 5:
+                Path(sys.argv[5]).with_suffix(f".cannot-run-{len(flags)}.png").write_bytes(page.driver.get_screenshot_as_png())
             if shown != CANNOT_RUN or page.driver.execute_script("return performance.navigation.type") != 0:
                 fail(f"with {' '.join(flags)}, the page shows {shown!r}")
     finally:
@@ -212,6 +415,11 @@ def main():
     print(f"page loaded to window drawn: {times[0]:.0f} ms the first time, then a median of "
           f"{statistics.median(times[1:]):.0f} ms ({', '.join(f'{t:.0f}' for t in times[1:])})")
     print("web page in Chromium: caption, size, colours, keyboard and mouse choices, locked list, Clear and close behaved")
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(SITE)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    for engine in (Firefox, WebKit):
+        other_engine(engine, f"http://localhost:{server.server_port}/", sys.argv[5] if len(sys.argv) > 5 else None)
+    server.shutdown()
 
 
 main()
