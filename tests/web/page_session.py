@@ -261,8 +261,8 @@ def main():
     wasm = (SITE / "IT_Zolinar.wasm").read_bytes()
     # The page names no folder of the machine that built it.
     script = (SITE / "IT_Zolinar.js").read_bytes()
-    for folder in (Path.home(), Path(__file__).resolve().parents[2], Path(os.environ["ZOLINAR_WEB_QT"])):
-        if f"{folder}/".encode() in wasm + script:
+    for folder in (f"{Path.home()}/", Path(__file__).resolve().parents[2], os.environ["ZOLINAR_WEB_QT"]):
+        if str(folder).encode() in wasm + script:
             fail(f"the page names the builder's folder {folder}")
     gzipped = len(gzip.compress(wasm, 9))
     print(f"IT_Zolinar.wasm: {len(wasm):,} bytes, {gzipped:,} gzipped")
