@@ -24,6 +24,9 @@
 # file of an unnamed type in the names it makes for functions, as the path
 # was given and with no prefix mapped, the compiler is given every path
 # under the work folder relative to the build folder (relative-paths.py).
+# Nor does it carry the time Qt was built: Qt's MIME database is packed
+# with gzip, whose header holds the time of packing, and the page never
+# asks a file's type, so the database is left out (330 KB less to load).
 label="Qt for WebAssembly"
 qt_folder=cmake/WebQt.cmake
 source "$(dirname "$0")/qt-build.sh"
@@ -36,19 +39,23 @@ ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
 ln -sfn "$EMSCRIPTEN/cmake" "$EMSDK/upstream/emscripten/cmake"
 echo "EMSCRIPTEN_ROOT = 'upstream/emscripten'" >"$EMSDK/.emscripten"
 
-# Qt 6.4 draws a page's window at the screen's density times the page's
-# scale. A phone shows the page scaled down so that the whole window fits
-# (WebPage), and the window then comes out garbled; drawn at the screen's
-# own density, as on a desktop, it is sharp and whole.
+# The page scales the canvas down where the window would not fit (WebPage),
+# and Qt 6.4 measures the canvas, and places touches and wheel turns on it,
+# by the size the page draws it at; taught to use the canvas's own size, as
+# it already does for the mouse, it lays out and takes input as unscaled.
+# And it watches the canvas's size, as it has the means to but never starts
+# to, since the page lays the canvas out anew without the browser's window
+# changing size.
 qt_patch_source() {
-    local screen=$source_dir/src/plugins/platforms/wasm/qwasmscreen.cpp
-    sed -i 's/effectiveDevicePixelRatio = std::min(dpr \* scale, dpr);/effectiveDevicePixelRatio = dpr;/' "$screen"
-    grep -q 'effectiveDevicePixelRatio = dpr;' "$screen"
+    [[ -f $source_dir/.patched ]] && return
+    patch --directory="$source_dir" --strip=1 --quiet <"$project/scripts/web-qt-scaled-canvas.patch"
+    touch "$source_dir/.patched"
 }
 
 qt_build \
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
     -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN/cmake/Modules/Platform/Emscripten.cmake" \
     -DFEATURE_thread=OFF -DFEATURE_ico=OFF -DFEATURE_relocatable=ON \
+    -DFEATURE_mimetype_database=OFF \
     -DCMAKE_C_COMPILER_LAUNCHER="python3;$project/scripts/relative-paths.py;$work" \
     -DCMAKE_CXX_COMPILER_LAUNCHER="python3;$project/scripts/relative-paths.py;$work"
