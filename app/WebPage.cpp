@@ -11,7 +11,6 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <utility>
 
@@ -27,32 +26,23 @@ void WebPage::installFonts()
 
 namespace {
 
-// Scales the page on a phone or a tablet so that a window of size, with a
-// margin, fits the screen both ways. The browser's own scale of the
-// viewport is the means: Qt works in the page's CSS pixels, which the
-// scale leaves as they are, so every tap lands where it is aimed (a CSS
-// transform of the canvas would shrink the picture but not what Qt takes
-// a touch's place to be). Desktop browsers ignore the viewport; there the
-// page's own zoom does the same.
-void fitViewport(QSize size)
+// Scales the page's screen down so that a window of size, with a margin,
+// fits the page both ways (a phone, a small browser window), and shows it
+// at its own size where it fits. The page lays the screen out larger by as
+// much as it draws it smaller (its --fit), so Qt still works in pixels of
+// its own: the window keeps its layout, and a click or a tap lands where it
+// is aimed. The browser's viewport cannot do this on a desktop, which
+// ignores it, and Qt's own scale factor draws the window clipped in 6.4.
+void fitPage(QSize size)
 {
     constexpr int margin = 8;
-    const emscripten::val document = emscripten::val::global("document");
-    emscripten::val viewport = document.call<emscripten::val>("querySelector", std::string("meta[name=viewport]"));
-    const emscripten::val visible = emscripten::val::global("visualViewport");
-    if (viewport.isNull() || visible.isUndefined())
-        return;
-    // The screen's size in CSS pixels at the scale of 1, whatever the
-    // scale is now.
-    const double scale = visible["scale"].as<double>();
-    const double width = visible["width"].as<double>() * scale;
-    const double height = visible["height"].as<double>() * scale;
-    const double fits = std::min({ 1.0, width / (size.width() + 2 * margin), height / (size.height() + 2 * margin) });
-    const std::string content = fits < 1.0
-        ? "width=" + std::to_string(static_cast<int>(std::ceil(width / fits)))
-        : std::string("width=device-width, initial-scale=1");
-    if (viewport.call<std::string>("getAttribute", std::string("content")) != content)
-        viewport.call<void>("setAttribute", std::string("content"), content);
+    const emscripten::val page = emscripten::val::global("window");
+    const double fits = std::min({ 1.0, page["innerWidth"].as<double>() / (size.width() + 2 * margin),
+        page["innerHeight"].as<double>() / (size.height() + 2 * margin) });
+    emscripten::val style = emscripten::val::global("document")["documentElement"]["style"];
+    const std::string value = std::to_string(fits);
+    if (style.call<std::string>("getPropertyValue", std::string("--fit")) != value)
+        style.call<void>("setProperty", std::string("--fit"), value);
 }
 
 } // namespace
@@ -63,7 +53,7 @@ void WebPage::present(QWidget& window)
         QScreen* const page = window.screen();
         if (!page)
             return;
-        fitViewport(window.frameGeometry().size());
+        fitPage(window.frameGeometry().size());
         QRect placed = window.frameGeometry();
         placed.moveCenter(page->availableGeometry().center());
         window.move(placed.topLeft());

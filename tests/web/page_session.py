@@ -14,7 +14,7 @@ list, Clear. Neither the program nor its script names a folder of the builder.
 
     page_session.py SITE_DIR CAPTION CHROMEDRIVER FAILING_BUILD_DIR [SCREENSHOT.png]
 """
-import base64, functools, gzip, http.server, json, os, re, shutil, statistics, subprocess, sys, tempfile, threading, time
+import atexit, base64, functools, gzip, http.server, json, os, re, shutil, statistics, subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
 from selenium import webdriver
@@ -48,15 +48,18 @@ def report(item, profession):
 
 class Driven:
     """A browser driven through selenium, clicking and typing into the window
-    whose client area is at origin."""
-    origin = (0, 0)
+    whose client area is at origin, drawn at scale."""
+    origin, scale = (0, 0), 1
 
     def click(self, x, y):
         """A primary click at a point of the window's client area."""
         actions = ActionBuilder(self.driver)
-        actions.pointer_action.move_to_location(self.origin[0] + x, self.origin[1] + y).click()
+        actions.pointer_action.move_to_location(round(self.origin[0] + x * self.scale), round(self.origin[1] + y * self.scale)).click()
         actions.perform()
         time.sleep(0.2)
+
+    def execute_script(self, script):
+        return self.driver.execute_script(script)
 
     def keys(self, *keys):
         chain = ActionChains(self.driver)
@@ -110,11 +113,9 @@ class Page(Driven):
         self.cdp("Runtime.callFunctionOn", objectId=target, functionDeclaration="function () { this.click(); }")
         time.sleep(0.4)
 
-    def tap(self, area, x, y):
-        """A tap at a point of the client area, found at area in a screenshot of a scaled page."""
-        left, top, width, height, shot_width, _ = area
-        css = self.driver.execute_script("return innerWidth") / shot_width
-        point = {"x": (left + x * width / 461) * css, "y": (top + y * height / 345) * css}
+    def tap(self, x, y):
+        """A tap at a point of the window's client area."""
+        point = {"x": self.origin[0] + x * self.scale, "y": self.origin[1] + y * self.scale}
         for kind, points in (("touchStart", [point]), ("touchEnd", [])):
             self.cdp("Input.dispatchTouchEvent", type=kind, touchPoints=points)
         time.sleep(0.4)
@@ -152,10 +153,31 @@ def mirrored(browser):
     return browser.execute_script("return document.querySelector('#accessible-window [role=textbox]').textContent")
 
 
+def scaled(browser, png, screen, press):
+    """On a page smaller than the window, in a screenshot of it: the whole
+    window is scaled onto it, and presses (clicks or taps) at the scale pick
+    row 2, leave the locked list as it is, copy the report with Ctrl+A
+    Ctrl+C in the display box, and clear."""
+    area = left, top, width, height, shot_width, shot_height = client_area(png)
+    css = browser.execute_script("return innerWidth") / shot_width
+    # The title bar above and the frame around the client area are on the screen too.
+    if min(left, top - 20 * height / 345, shot_width - left - width, shot_height - top - height) < 3 or \
+            width * css >= 461 or abs(width / height - 461 / 345) > 0.02:
+        fail(f"on a {screen} the client area is {area}")
+    browser.origin, browser.scale = (left * css, top * css), width * css / 461
+    third_row = report("книга", "писател по вида тема")
+    for x, y, keys, expected in ((80, 94, (), third_row), (80, 130, (), third_row),
+                                 (210, 260, ((Keys.CONTROL, "a"), (Keys.CONTROL, "c")), third_row), (372, 108, (), RESET)):
+        press(x, y)
+        browser.keys(*keys)
+        if mirrored(browser) != expected:
+            fail(f"on a {screen}, after a press at {x},{y} the display box holds {mirrored(browser)!r}")
+
+
 class Firefox:
     """Firefox in a window on display, driven through its own WebDriver BiDi
     (Debian has no geckodriver); errors in its console are kept."""
-    origin = (0, 0)
+    origin, scale = (0, 0), 1
 
     def __init__(self, display):
         self.profile = tempfile.mkdtemp()
@@ -189,7 +211,7 @@ class Firefox:
 
     def click(self, x, y):
         self.send("input.performActions", context=self.context, actions=[{"type": "pointer", "id": "mouse", "actions": [
-            {"type": "pointerMove", "x": self.origin[0] + x, "y": self.origin[1] + y},
+            {"type": "pointerMove", "x": round(self.origin[0] + x * self.scale), "y": round(self.origin[1] + y * self.scale)},
             {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]}])
         time.sleep(0.3)
 
@@ -199,10 +221,12 @@ class Firefox:
                 *({"type": "keyDown", "value": key} for key in chord), *({"type": "keyUp", "value": key} for key in chord)]}])
         time.sleep(0.3)
 
+    def resize(self, width, height):
+        self.send("browsingContext.setViewport", context=self.context, viewport={"width": width, "height": height})
+
     def quit(self):
         self.process.kill()
         self.process.wait()
-        shutil.rmtree(self.profile, ignore_errors=True)
 
 
 class WebKit(Driven):
@@ -216,18 +240,19 @@ class WebKit(Driven):
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
-        self.get, self.execute_script, self.quit = self.driver.get, self.driver.execute_script, self.driver.quit
-        self.get_screenshot_as_png = self.driver.get_screenshot_as_png
+        self.get, self.quit = self.driver.get, self.driver.quit
+        self.get_screenshot_as_png, self.resize = self.driver.get_screenshot_as_png, self.driver.set_window_size
 
 
 def other_engine(engine, url, shot):
     """The visitor's scenario in another engine, in a window on a virtual X
-    server: a pick by mouse, its report copied to the clipboard, the locked
-    list, Clear."""
+    server: the window at its own size, then scaled into a small page, where
+    a pick by mouse, its report copied to the clipboard, the locked list,
+    Clear."""
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     display = ":" + xvfb.stdout.readline().decode().strip()
-    browser, name, third_row = engine(display), engine.__name__, report("книга", "писател по вида тема")
+    browser, name = engine(display), engine.__name__
     try:
         browser.get(url)
         for _ in range(300):
@@ -235,26 +260,25 @@ def other_engine(engine, url, shot):
                 break
             time.sleep(0.1)
         time.sleep(1)
-        png = browser.get_screenshot_as_png()
-        if shot:
-            Path(shot).with_suffix(f".{name.lower()}.png").write_bytes(png)
-        *browser.origin, width, height, _, _ = client_area(png)
-        for x, y, keys, expected in ((80, 94, (), third_row), (80, 130, (), third_row),
-                                     (210, 260, ((Keys.CONTROL, "a"), (Keys.CONTROL, "c")), third_row), (372, 108, (), RESET)):
-            browser.click(x, y)
-            browser.keys(*keys)
-            if (width, height, mirrored(browser), browser.errors) != (461, 345, expected, []):
-                fail(f"{name}: after a click at {x},{y}, the client area is {width} x {height}, the display box "
-                     f"holds {mirrored(browser)!r}; console errors: {browser.errors}")
+        for size in (None, (400, 300)):
+            if size:
+                browser.resize(*size)
+                time.sleep(1)
+            png = browser.get_screenshot_as_png()
+            if shot:
+                Path(shot).with_suffix(f".{name.lower()}{'-small' * bool(size)}.png").write_bytes(png)
+            if not size and client_area(png)[2:4] != (461, 345):
+                fail(f"{name}: the client area is {client_area(png)}")
+        scaled(browser, png, f"400 x 300 page in {name}", browser.click)
         # The X server is the browser's own: its clipboard holds what was copied there, or nothing.
         copied = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=dict(os.environ, DISPLAY=display),
                                 capture_output=True, text=True).stdout
-        if copied != third_row:
-            fail(f"{name}: Ctrl+C in the display box copied {copied!r}")
+        if (copied, browser.errors) != (report("книга", "писател по вида тема"), []):
+            fail(f"{name}: Ctrl+C in the display box copied {copied!r}; console errors: {browser.errors}")
     finally:
         browser.quit()
         xvfb.kill()
-    print(f"web page in {name}: drawn, a pick by mouse, its copy, the locked list and Clear behaved")
+    print(f"web page in {name}: drawn, scaled to a small page, a pick by mouse, its copy, the locked list and Clear behaved")
 
 
 def main():
@@ -272,7 +296,11 @@ def main():
     # without catching would crash at the first one instead of reporting it.
     if "__cxa_find_matching_catch_" not in (SITE / "IT_Zolinar.js").read_text():
         fail("the program was linked without exception catching")
-    failing = Path(tempfile.mkdtemp()) / "site"
+    # What the browsers leave behind goes into one folder, removed at the end.
+    scratch = tempfile.mkdtemp()
+    os.environ["TMPDIR"] = tempfile.tempdir = scratch
+    atexit.register(shutil.rmtree, scratch, True)
+    failing = Path(scratch) / "site"
     shutil.copytree(SITE, failing)
     [shutil.copy(Path(sys.argv[4]) / name, failing) for name in ("IT_Zolinar.js", "IT_Zolinar.wasm")]
     if b"ZOLINAR_FAIL_AT" in wasm or b"ZOLINAR_FAIL_AT" not in (failing / "IT_Zolinar.wasm").read_bytes():
@@ -285,10 +313,13 @@ def main():
         threading.Thread(target=server.serve_forever, daemon=True).start()
     page = Page(*(f"http://localhost:{server.server_port}/" for server in servers))
     try:
+        page.cdp("Emulation.setDeviceMetricsOverride", width=500, height=300, deviceScaleFactor=1, mobile=False)
         times = [page.load()]
         if (title := page.driver.execute_script("return document.querySelector('title').textContent")) != CAPTION:
             fail(f"the page's title is '{title}'")
-        # The window goes to the middle of a browser window that grows.
+        # Loaded in a small browser window, the window goes to the middle of
+        # it once it grows, and at its own size.
+        page.cdp("Emulation.clearDeviceMetricsOverride")
         page.driver.set_window_size(1100, 800)
         time.sleep(0.5)
         shot = page.driver.get_screenshot_as_png()
@@ -302,7 +333,7 @@ def main():
             fail(f"the client area is {size}, not (461, 345)")
         if abs(2 * left + size[0] - width) > 2:
             fail(f"in a wider browser window the window is at {left}, not in the middle of {width}")
-        page.origin = (left, top)
+        page.origin = origin = (left, top)
         for what, x, y, expected in (("background", 300, 60, (192, 192, 255)),
                                      ("title band", 34, 2, (255, 192, 128)), ("button face", 320, 100, (255, 0, 0))):
             if colour(left + x, top + y) != expected:
@@ -363,28 +394,22 @@ def main():
         times += [page.load() for _ in range(4)]
         page.expect_no_errors("loading the page again")
 
-        # A phone, upright and then turned: the whole window on its screen,
-        # and taps that pick, that the locked list ignores, and that clear.
-        for width, height in ((390, 844), (844, 390)):
-            page.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=3, mobile=True)
-            page.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
+        # A browser window shrunk, then a phone upright and turned: the whole
+        # window scaled onto the page, and clicks or taps that pick, that the
+        # locked list ignores, and that clear.
+        for width, height, touch in ((500, 300, False), (390, 844, True), (844, 390, True)):
+            screen = f"{width} x {height} {'phone' if touch else 'browser window'}"
+            page.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1 + 2 * touch, mobile=touch)
+            page.cdp("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=1)
             if width < height:
                 page.load()
             time.sleep(1)
             shot = page.driver.get_screenshot_as_png()
             if len(sys.argv) > 5:
-                Path(sys.argv[5]).with_suffix(f".phone-{width}x{height}.png").write_bytes(shot)
-            area = client_area(shot)
-            left, top, size_x, size_y, shot_width, shot_height = area
-            # The title bar above and the frame around the client area are on the screen too.
-            if min(left, top - 60, shot_width - left - size_x, shot_height - top - size_y) < 3 or abs(size_x / size_y - 461 / 345) > 0.02:
-                fail(f"on a {width} x {height} phone the client area is {area}")
-            for what, x, y, expected in (("a tap on row 2", 80, 94, third_row), ("a tap on the locked list", 80, 130, third_row),
-                                         ("a tap on Clear", 372, 108, RESET)):
-                page.tap(area, x, y)
-                if mirrored(page.driver) != expected:
-                    fail(f"on a {width} x {height} phone, {what} left {mirrored(page.driver)!r}")
-        page.expect_no_errors("the phone")
+                Path(sys.argv[5]).with_suffix(f".{screen.split()[-1]}-{width}x{height}.png").write_bytes(shot)
+            scaled(page, shot, screen, page.tap if touch else page.click)
+        page.expect_no_errors("the small screens")
+        page.origin, page.scale = origin, 1
         page.cdp("Emulation.clearDeviceMetricsOverride")
         page.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
 
@@ -411,7 +436,6 @@ def main():
         page.driver.quit()
         for server in servers:
             server.shutdown()
-        shutil.rmtree(failing.parent)
     print(f"page loaded to window drawn: {times[0]:.0f} ms the first time, then a median of "
           f"{statistics.median(times[1:]):.0f} ms ({', '.join(f'{t:.0f}' for t in times[1:])})")
     print("web page in Chromium: caption, size, colours, keyboard and mouse choices, locked list, Clear and close behaved")
