@@ -28,7 +28,17 @@ int main(int argc, char* argv[])
     if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
         return 1;
 #endif
+#ifdef Q_OS_LINUX
+    // A platform named in the environment that cannot start here (Wayland's,
+    // when its plugin is not installed) would end the program before its
+    // window: X11 is tried after it, through XWayland in a Wayland session.
+    if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM"); !platform.isEmpty() && !platform.contains("xcb"))
+        qputenv("QT_QPA_PLATFORM", platform + ";xcb");
+#endif
     QApplication app(argc, argv);
+    // The desktop entry's name: the window's app id under Wayland, by which
+    // docks and task switchers show its icon and name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(zolinar::desktopFileName));
     QApplication::setApplicationName(QString::fromLatin1(zolinar::applicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(zolinar::applicationVersion));
     QApplication::setWindowIcon(zolinar::appIcon());

@@ -24,6 +24,9 @@ deb=(
     libgtest-dev libgmock-dev imagemagick icoutils
     # installation and packaging checks
     desktop-file-utils appstream lintian dpkg-dev man-db
+    # the packaged program in a Wayland session: a headless Weston, and
+    # Qt's Wayland plugin, which the package recommends
+    weston qt6-wayland
     # the end-to-end runs under a virtual X server with real X input
     xvfb xdotool xclip x11-utils libx11-dev
     # proof under faults: leak check and system-call trace of the real program
