@@ -4,9 +4,6 @@
 
 #include <QApplication>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
 #ifdef Q_OS_WASM
 #include "WebPage.h"
 #endif
@@ -21,12 +18,10 @@ Program::SurfaceWrapper failingSurface();
 int main(int argc, char* argv[])
 {
 #ifdef _WIN32
-    // The program is run from folders that others can write to, such as
-    // Downloads: from here on, every DLL comes from System32 and none from
-    // beside the executable. The DLLs that are not loaded before main are
-    // delay-loaded for this (cmake/DelayLoad.cmake).
-    if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32))
-        return 1;
+    // Qt's plugins are linked in: none is looked for on disk, where a DLL
+    // laid beside the executable, in a plugin folder, would be found. (DLLs
+    // come from System32 alone: WindowsStartup.cpp.)
+    QCoreApplication::setLibraryPaths({});
 #endif
 #ifdef Q_OS_LINUX
     // A platform named in the environment that cannot start here (Wayland's,

@@ -9,9 +9,12 @@
 # somewhere the program runs: Wine's user32 imports version.dll, and the
 # other DLLs below import user32 (the Windows Runtime API sets through
 # combase). Loaded at process start, they would take a version.dll from
-# beside the executable before main could stop it. What stays in the import
-# table (kernel32, msvcrt, advapi32, shcore, ws2_32, one API set) loads
-# nothing that is searched for.
+# beside the executable before main could stop it. And so is shcore, a
+# KnownDLL on Windows 10 and 11 but not under Wine, which would take a
+# shcore.dll from beside the executable. What stays in the import table
+# (kernel32, msvcrt, advapi32, ws2_32, one API set) is Wine's own core,
+# which it never takes from beside a program, and loads nothing that is
+# searched for.
 #
 # Each entry is an import library of MinGW-w64, as Qt's link interface names
 # it (-l<name>). For each, a delay-import library with all of its functions
@@ -21,8 +24,8 @@
 # left with KnownDLLs and API sets alone, and the installer's test that
 # planted DLLs never run.
 set(ZOLINAR_DELAY_LOADED_LIBRARIES
-    # not KnownDLLs
-    authz d3d9 d3d11 dwmapi dwrite dxgi netapi32 userenv uxtheme version winmm wtsapi32
+    # not KnownDLLs, on Windows or under Wine
+    authz d3d9 d3d11 dwmapi dwrite dxgi netapi32 shcore userenv uxtheme version winmm wtsapi32
     # KnownDLLs and API sets that import user32 (which imports version.dll) under Wine
     comdlg32 gdi32 imm32 ole32 oleaut32 runtimeobject shell32 shlwapi user32)
 
@@ -82,6 +85,13 @@ function(zolinar_delay_load target)
             # A new configure relinks nothing unless a library really changed.
             file(COPY_FILE ${folder}/new/lib${library}.a ${folder}/lib${library}.a ONLY_IF_DIFFERENT)
         endforeach()
+        # A library taken off the list links as imported again.
+        file(GLOB made ${folder}/lib*.a)
+        list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${folder}/lib\\1.a" OUTPUT_VARIABLE listed)
+        list(REMOVE_ITEM made ${listed})
+        if(made)
+            file(REMOVE ${made})
+        endif()
         set_property(GLOBAL PROPERTY zolinar_delay_load_made ON)
     endif()
     # Found through the search path, so named for the build to relink on.

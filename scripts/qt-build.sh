@@ -64,6 +64,18 @@ qt_fetch_source() {
     touch "$source_dir/.unpacked"
 }
 
+# Applies the platform's own changes to Qt's source, the patch files in
+# scripts/ that qt_patches names, once.
+qt_patches=()
+qt_apply_patches() {
+    [[ -f $source_dir/.patched ]] && return
+    local patch
+    for patch in "${qt_patches[@]}"; do
+        patch --directory="$source_dir" --strip=1 --quiet <"$project/scripts/$patch"
+    done
+    touch "$source_dir/.patched"
+}
+
 # Configures Qt, logging to the log: static, optimised for size, with
 # Qt's host tools taken from this machine, with what no platform's program
 # uses switched off, and with the platform's own arguments.
@@ -96,8 +108,7 @@ qt_build() {
     echo "Building $label into $prefix (10 to 15 minutes on two cores; log: $log)"
     local started=$SECONDS
     qt_fetch_source
-    # A platform's own changes to the source, if it has any.
-    if declare -F qt_patch_source >/dev/null; then qt_patch_source; fi
+    qt_apply_patches
     qt_configure "$@"
     qt_build_and_install
     echo "$label built in $(((SECONDS - started) / 60)) minutes: $prefix"
@@ -136,7 +147,10 @@ qt_build_and_install() {
 }
 
 # Widgets, dialogs, text and image formats and services the program never
-# uses, switched off on every platform.
+# uses, switched off on every platform. Among them Qt's MIME database: the
+# program never asks a file's type, and Qt packs the database with gzip,
+# whose header holds the time of packing, so the program would carry the
+# time Qt was built.
 qt_unused_features=(
     calendarwidget colordialog columnview datawidgetmapper datetimeedit dial
     errormessage filedialog fontcombobox fontdialog fscompleter
@@ -148,4 +162,5 @@ qt_unused_features=(
     systemtrayicon undocommand undostack undogroup
     imageformat_ppm imageformat_xbm
     jalalicalendar islamiccivilcalendar sharedmemory systemsemaphore testlib
+    mimetype_database
 )

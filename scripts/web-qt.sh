@@ -24,9 +24,6 @@
 # file of an unnamed type in the names it makes for functions, as the path
 # was given and with no prefix mapped, the compiler is given every path
 # under the work folder relative to the build folder (relative-paths.py).
-# Nor does it carry the time Qt was built: Qt's MIME database is packed
-# with gzip, whose header holds the time of packing, and the page never
-# asks a file's type, so the database is left out (330 KB less to load).
 label="Qt for WebAssembly"
 qt_folder=cmake/WebQt.cmake
 source "$(dirname "$0")/qt-build.sh"
@@ -46,16 +43,11 @@ echo "EMSCRIPTEN_ROOT = 'upstream/emscripten'" >"$EMSDK/.emscripten"
 # And it watches the canvas's size, as it has the means to but never starts
 # to, since the page lays the canvas out anew without the browser's window
 # changing size.
-qt_patch_source() {
-    [[ -f $source_dir/.patched ]] && return
-    patch --directory="$source_dir" --strip=1 --quiet <"$project/scripts/web-qt-scaled-canvas.patch"
-    touch "$source_dir/.patched"
-}
+qt_patches=(web-qt-scaled-canvas.patch)
 
 qt_build \
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten \
     -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN/cmake/Modules/Platform/Emscripten.cmake" \
     -DFEATURE_thread=OFF -DFEATURE_ico=OFF -DFEATURE_relocatable=ON \
-    -DFEATURE_mimetype_database=OFF \
     -DCMAKE_C_COMPILER_LAUNCHER="python3;$project/scripts/relative-paths.py;$work" \
     -DCMAKE_CXX_COMPILER_LAUNCHER="python3;$project/scripts/relative-paths.py;$work"

@@ -30,6 +30,10 @@ source "$(dirname "$0")/qt-build.sh"
 
 # The Windows styles draw the window, and the fonts are the system's.
 qt_unused_features+=(style_fusion freetype)
+# Qt looks for settings files, qtlogging.ini among them, in the program's
+# own folder and a data folder in it too; a program is run from folders
+# that others can write to, such as Downloads, so it looks there no more.
+qt_patches=(windows-qt-config-locations.patch)
 qt_build \
     -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
     -DFEATURE_gc_binaries=ON -DFEATURE_relocatable=ON \

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installer's cycle under Wine, in one fresh prefix: a silent install
 # (the tested executable, the shortcut, the Apps entry); the installed
-# program run with a hostile DLL planted beside it under four system DLLs'
-# names, Wine told to prefer them as Windows would: it works, ends with
-# status 0, and no planted DLL runs; a silent uninstall leaves no trace.
+# program run with a hostile DLL planted beside it under every DLL name it
+# holds, and a qt.conf and a qtlogging.ini beside it: it works, ends with
+# status 0, no planted DLL runs and neither file is read; a silent
+# uninstall leaves no trace.
 #   WindowsInstaller.sh IT_Zolinar.msi IT_Zolinar.exe PRODUCT-CODE
 set -euo pipefail
 
@@ -26,17 +27,43 @@ for value in 'DisplayName +REG_SZ +IT_Zolinar$' 'DisplayVersion +REG_SZ +1\.0\.0
     grep -qE "^ +$value" <<<"$entry" || fail "the Uninstall entry has no '$value': $entry"
 done
 
-planted=(dwmapi uxtheme version winmm)
-for name in "${planted[@]}"; do x86_64-w64-mingw32-gcc-posix -shared -o "$folder/$name.dll" "$(dirname "$0")/PlantedDll.c"; done
-WINEDLLOVERRIDES+=";$(IFS=,; echo "${planted[*]}")=n,b"
-start_program wine "$folder/IT_Zolinar.exe"
+# A DLL of ours under every name the executable imports, delay-loads or
+# loads by name, read from the executable itself, all at once beside it;
+# and a qt.conf there naming another folder, with a qtlogging.ini in both
+# that would switch Qt's debug output on. Run under Wine's own load order,
+# then with every name Windows would look for beside the program (all but
+# its KnownDLLs and API sets) preferred native, as Windows prefers them:
+# the program works and ends with status 0, no planted DLL runs, and Wine's
+# file trace shows nothing looked for in either folder but the executable
+# and DLLs (the user's own qtlogging.ini, in the user's settings folder,
+# may be read). A KnownDLL is not forced: Wine's own DLLs load their
+# dependencies from beside the program whatever it asks, so Wine would load
+# a planted copy itself, where Windows never takes a KnownDLL but from
+# System32.
+mapfile -t planted < <({ strings -a -n 5 "$executable"; strings -a -n 5 -e l "$executable"; } |
+    grep -ioE '[a-z0-9_.-]+\.dll' | tr '[:upper:]' '[:lower:]' | sed 's/\.dll$//' | sort -u)
+((${#planted[@]} >= 25)) || fail "the executable names only these DLLs: ${planted[*]}"
+searched=$(printf '%s\n' "${planted[@]}" | grep -vxF -f <(grep -v '^#' "$(dirname "$0")/KnownDlls.txt" | tr -s ' ' '\n') |
+    grep -v '^api-ms-win-' | paste -sd,)
+x86_64-w64-mingw32-gcc-posix -shared -o "$work/planted.dll" "$(dirname "$0")/PlantedDll.c"
+for name in "${planted[@]}"; do cp "$work/planted.dll" "$folder/$name.dll"; done
+mkdir "$drive/elsewhere"
+printf '[Paths]\r\nPrefix=C:/elsewhere\r\n' >"$folder/qt.conf"
+for ini in "$folder" "$drive/elsewhere"; do printf '[Rules]\r\n*.debug=true\r\n' >"$ini/qtlogging.ini"; done
 report third_row 'книга' 'писател по вида тема'
-click_at 80 94
-expect_text "the installed program's report of row 2" "$third_row"
-close_program xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
-[[ $status -eq 0 ]] || fail "the installed program ended with status $status"
-[[ ! -e $drive/planted-dll-ran.txt ]] || fail "a planted DLL ran inside the program: $(cat "$drive/planted-dll-ran.txt")"
-rm "$folder"/*.dll
+for order in wine native; do
+    overrides=$WINEDLLOVERRIDES
+    [[ $order == native ]] && overrides+=";$searched=n,b"
+    WINEDLLOVERRIDES=$overrides WINEDEBUG=+file start_program wine "$folder/IT_Zolinar.exe"
+    click_at 80 94
+    expect_text "the installed program's report of row 2 ($order load order)" "$third_row"
+    close_program xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
+    [[ $status -eq 0 ]] || fail "the installed program ended with status $status ($order load order)"
+    [[ ! -e $drive/planted-dll-ran.txt ]] || fail "planted DLLs ran inside the program ($order load order): $(cat "$drive/planted-dll-ran.txt")"
+    looked=$(grep -aoiE 'IT_Zolinar[\\]+[^"]*|elsewhere[^"]*' "$work/app.log" | grep -viE '\.(exe|dll)$' | sort -u || true)
+    [[ -z $looked ]] || fail "the program looked for more than DLLs beside it ($order load order): $looked"
+done
+rm -r "$folder"/*.dll "$folder/qt.conf" "$folder/qtlogging.ini" "$drive/elsewhere"
 
 wine msiexec /x "$package" /qn || fail "the silent uninstall ended with status $?"
 leftovers=$(find "$drive" -iname '*zolinar*')

@@ -17,14 +17,11 @@ import struct
 import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
+from pathlib import Path
 
-# Windows 10 and 11's KnownDLLs (HKLM\System\CurrentControlSet\Control\
-# Session Manager\KnownDLLs), always mapped from System32, and ntdll; API sets
-# (api-ms-win-*) are resolved by the loader itself.
-KNOWN_DLLS = set("""
-    advapi32 clbcatq combase comdlg32 coml2 difxapi gdi32 gdiplus imagehlp imm32 kernel32 msctf
-    msvcrt normaliz nsi ntdll ole32 oleaut32 psapi rpcrt4 sechost setupapi shcore shell32 shlwapi
-    user32 wldap32 ws2_32""".split())
+# The DLLs Windows never looks for beside a program (KnownDlls.txt).
+KNOWN_DLLS = {name for line in (Path(__file__).parent / "KnownDlls.txt").read_text().splitlines()
+              if not line.startswith("#") for name in line.split()}
 SUPPORTED_OS = {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
                 "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}
 failures = []
