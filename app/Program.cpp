@@ -38,14 +38,11 @@ void endProgram(int status)
 
 Program::Program(const SurfaceWrapper& wrapSurface)
     : m_wrappedSurface(wrapSurface ? wrapSurface(m_window.surface()) : nullptr)
-    , m_gate(m_wrappedSurface ? *m_wrappedSurface : m_window.surface())
-    , m_procedures(m_gate)
     , m_guard([this](const std::exception& error) { fail(error); })
+    , m_gate(m_wrappedSurface ? *m_wrappedSurface : m_window.surface(), m_guard)
+    , m_procedures(m_gate)
 {
     translateQtTexts();
-    connect(&m_window, &MainWindow::load, &m_window, [this] {
-        m_guard.run([this] { m_procedures.Form_Load(); });
-    });
     connect(&m_window, &MainWindow::listClick, &m_window, [this](std::int16_t index) {
         m_guard.run([this, index] { m_procedures.List1_Click(index); });
     });
@@ -60,29 +57,33 @@ Program::Program(const SurfaceWrapper& wrapSurface)
 #endif
 }
 
-int Program::run()
+void Program::start()
 {
-    m_window.raiseLoad();
+    m_guard.run([this] { m_procedures.Form_Load(); });
     // After a failed Load there is no window to show; the event loop then
     // only carries the report. The window shows as it was made, 461 x 345,
     // also where a program's window would otherwise fill the screen (a page).
-    if (!m_guard.hasFailed()) {
+    if (m_guard.hasFailed())
+        return;
 #ifdef Q_OS_WASM
-        WebPage::present(m_window);
-        WebAccessibility::mirror(m_window);
+    WebPage::present(m_window);
+    WebAccessibility::mirror(m_window);
 #endif
-        m_window.showNormal();
-    }
+    m_window.showNormal();
+}
+
+int Program::run()
+{
+    start();
     const int status = QApplication::exec();
     return m_guard.hasFailed() ? failureStatus : status;
 }
 
 void Program::fail(const std::exception& error)
 {
-    // A procedure may still be on the stack below the failed one; the closed
-    // gate stops it at its next step.
-    m_gate.close();
-    // The report waits until the failing event has unwound (the connection
+    // A procedure may still be on the stack below the failed one; the gate,
+    // closed now that the guard has seen a failure, stops it at its next
+    // step. The report waits until the failing event has unwound (the connection
     // is queued): a modal window must not open inside a list's own mouse or
     // key handling, and by then the window shows every step done before the
     // failure.

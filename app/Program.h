@@ -13,8 +13,8 @@
 namespace zolinar {
 
 // The program as a whole: the one window, with Load and the Click events
-// connected to the event procedures through the event guard. run() raises
-// Load, shows the window and runs the event loop until the window is closed
+// run as the event procedures through the event guard. run() runs Load,
+// shows the window and runs the event loop until the window is closed
 // (status 0) or a failed control operation ended the program: then the
 // failure report appears once the failing event has unwound, over the window
 // as the steps before the failure left it, and closing it ends the program
@@ -33,6 +33,10 @@ public:
 
     explicit Program(const SurfaceWrapper& wrapSurface = {});
 
+    // Starts the program as it starts for a user: Load, then the window
+    // shown unless Load failed. run() starts it; tests start it this way too.
+    void start();
+    // Starts the program and runs it to its end; returns the exit status.
     int run();
 
     MainWindow& window() { return m_window; }
@@ -51,9 +55,9 @@ private:
     QTranslator m_qtTexts;
     MainWindow m_window;
     std::unique_ptr<ControlSurface> m_wrappedSurface;
+    EventGuard m_guard;
     SurfaceGate m_gate;
     EventProcedures m_procedures;
-    EventGuard m_guard;
 };
 
 } // namespace zolinar

@@ -1,34 +1,35 @@
 #pragma once
 
+#include "EventGuard.h"
 #include "SurfaceDecorator.h"
 
 namespace zolinar {
 
-// Passes every control operation through to the window until it is closed;
-// after that each one fails with ControlFailed and touches nothing.
+// Passes every control operation through to the window until the program
+// has failed, as its event guard knows; after that each one fails with
+// ControlFailed and touches nothing.
 //
 // The program ends at the first error, but a procedure can still be on the
 // stack when that happens: Clear's ListIndex write raises Click inside it,
 // and if List1_Click fails there, Command1_Click resumes when the write
-// returns. Closing the gate makes its next step fail as well, so it stops
+// returns. The closed gate makes its next step fail as well, so it stops
 // there instead of unlocking the list and writing the reset message over
 // the state the failure left behind.
 class SurfaceGate final : public SurfaceDecorator {
 public:
-    explicit SurfaceGate(ControlSurface& inner)
+    SurfaceGate(ControlSurface& inner, const EventGuard& guard)
         : SurfaceDecorator(inner)
+        , m_guard(guard)
     {
     }
-
-    void close() { m_open = false; }
 
 private:
     Status intercept(Element /*element*/, Property /*property*/, Operation /*operation*/) override
     {
-        return m_open ? Status::Ok : Status::ControlFailed;
+        return m_guard.hasFailed() ? Status::ControlFailed : Status::Ok;
     }
 
-    bool m_open = true;
+    const EventGuard& m_guard;
 };
 
 } // namespace zolinar

@@ -12,8 +12,8 @@ namespace zolinar {
 // six controls with their places, colours, font and tab order; the window
 // fills in their texts and the two lists from the program's content when it
 // is created. It offers its controls to the event procedures as a
-// ControlSurface and raises Load and Click as signals; what the procedures
-// do, and what happens when one fails, is left to whoever connects them.
+// ControlSurface and raises the Click events as signals; Load, what the
+// procedures do, and what happens when one fails are left to the program.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
@@ -23,11 +23,7 @@ public:
 
     ControlSurface& surface() { return m_surface; }
 
-    // Raises Load: called once, after creation and before the window is shown.
-    void raiseLoad() { emit load(); }
-
 signals:
-    void load();
     // The selected row of List1(index) changed, by mouse, key or a write.
     void listClick(std::int16_t index);
     // Command1(index) was pressed.

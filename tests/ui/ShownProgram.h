@@ -9,12 +9,11 @@
 
 namespace zolinar::testing {
 
-// Raises Load and shows the window as the program does at start, and waits
+// Starts the program as it starts (Load, then the window shown), and waits
 // until the window is on screen.
 inline bool showWindow(Program& program)
 {
-    program.window().raiseLoad();
-    program.window().show();
+    program.start();
     return QTest::qWaitForWindowExposed(&program.window());
 }
 
