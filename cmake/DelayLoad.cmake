@@ -3,15 +3,16 @@
 # planted beside the executable (in Downloads, say) would run inside it if
 # the import table named it. The system DLLs that Qt links and that are not
 # KnownDLLs are therefore delay-loaded: the loader maps them on their first
-# call, which comes after main has kept the search to System32.
+# call, which comes after the program's entry point has kept the search to
+# System32 (app/WindowsStartup.cpp).
 #
 # So are the DLLs that draw such a DLL in through their own imports
 # somewhere the program runs: Wine's user32 imports version.dll, and the
 # other DLLs below import user32 (the Windows Runtime API sets through
 # combase). Loaded at process start, they would take a version.dll from
-# beside the executable before main could stop it. And so is shcore, a
-# KnownDLL on Windows 10 and 11 but not under Wine, which would take a
-# shcore.dll from beside the executable. What stays in the import table
+# beside the executable before the entry point could stop it. And so is
+# shcore, a KnownDLL on Windows 10 and 11 but not under Wine, which would
+# take a shcore.dll from beside the executable. What stays in the import table
 # (kernel32, msvcrt, advapi32, ws2_32, one API set) is Wine's own core,
 # which it never takes from beside a program, and loads nothing that is
 # searched for.
