@@ -98,12 +98,18 @@ class Page(Driven):
         if errors := [entry["message"] for entry in self.console if entry["level"] == "SEVERE"]:
             fail(f"after {after}, the browser's console has errors:\n" + "\n".join(errors))
 
-    def accessible(self, role):
-        """The nodes of a role in the tree a screen reader gets: (name, value, properties)."""
-        return [(n.get("name", {}).get("value"), n.get("value", {}).get("value"),
-                 {p["name"]: p["value"].get("value") for p in n.get("properties", [])})
-                for n in self.cdp("Accessibility.getFullAXTree")["nodes"]
-                if not n.get("ignored") and n["role"]["value"] == role]
+    def heard(self):
+        """What a screen reader finds, from one read of the tree: the listbox, the selected options, the button
+        and the textbox as (role, name, value, disabled, selected, readonly), the number of options, and the
+        live region's text."""
+        roles = ("listbox", "option", "button", "textbox")
+        tree = sorted(((n["role"]["value"], n.get("name", {}).get("value"), n.get("value", {}).get("value"),
+                        {p["name"]: p["value"].get("value") for p in n.get("properties", [])})
+                       for n in self.cdp("Accessibility.getFullAXTree")["nodes"]
+                       if not n.get("ignored") and n["role"]["value"] in roles), key=lambda node: roles.index(node[0]))
+        return [(role, name, value, *map(state.get, ("disabled", "selected", "readonly"))) for role, name, value, state in tree
+                if role != "option" or state.get("selected")] + [sum(role == "option" for role, *_ in tree),
+                self.driver.execute_script("return document.querySelector('[aria-live=polite]').textContent")]
 
     def act(self, role, name):
         """A screen reader's click on the node of a role and a name, as the browser does it."""
@@ -361,16 +367,11 @@ def main():
         page.expect_text("Tab and Down towards the locked list", third_row)
         # What a screen reader finds, and its clicks: the locked list
         # refuses them, Clear takes them, and so does the open list.
-        def heard():
-            tree = [(role, *node) for role in ("listbox", "option", "button", "textbox") for node in page.accessible(role)]
-            return [(role, name, value, *map(state.get, ("disabled", "selected", "readonly"))) for role, name, value, state in tree
-                    if role != "option" or state.get("selected")] + [sum(role == "option" for role, *_ in tree),
-                    page.driver.execute_script("return document.querySelector('[aria-live=polite]').textContent")]
-        print("the accessibility tree after a pick:", *heard(), sep="\n  ")
+        print("the accessibility tree after a pick:", *page.heard(), sep="\n  ")
         for act in (None, ("option", "химикалка")):
             if act:
                 page.act(*act)
-            if (tree := heard()) != [("listbox", "Предмети", None, True, None, None), ("option", "книга", None, True, True, None),
+            if (tree := page.heard()) != [("listbox", "Предмети", None, True, None, None), ("option", "книга", None, True, True, None),
                                      ("button", "Чисти", None, None, None, None), ("textbox", "Отговор", third_row, None, None, True),
                                      29, third_row]:
                 fail(f"after a pick {'and a click on a locked option ' * bool(act)}a screen reader finds {tree}")
