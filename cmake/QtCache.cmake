@@ -6,19 +6,19 @@
 #
 # zolinar_cached_qt(VARIABLE NAME) sets VARIABLE to the folder NAME in the
 # cache, or to the environment variable of the same name when it is set.
-# Run as a script (cmake -P) the file that calls it prints the folder, so
-# the build script and the toolchain agree on one name.
+# Run as a script (cmake -P) the file that calls it prints the folder, and
+# nothing else, on standard output (messages and warnings go to standard
+# error), so the build script and the toolchain agree on one name.
 macro(zolinar_cached_qt variable name)
-    if(DEFINED ENV{${variable}})
-        set(${variable} "$ENV{${variable}}")
-    else()
-        if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
-            set(${variable} "$ENV{XDG_CACHE_HOME}/it-zolinar/${name}")
-        else()
-            set(${variable} "$ENV{HOME}/.cache/it-zolinar/${name}")
+    set(${variable} "$ENV{${variable}}")
+    if(${variable} STREQUAL "")
+        set(${variable} "$ENV{XDG_CACHE_HOME}")
+        if(${variable} STREQUAL "")
+            set(${variable} "$ENV{HOME}/.cache")
         endif()
+        set(${variable} "${${variable}}/it-zolinar/${name}")
     endif()
     if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
-        message("${${variable}}")
+        execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${${variable}}" COMMAND_ERROR_IS_FATAL ANY)
     endif()
 endmacro()
