@@ -7,16 +7,15 @@
 # (build/reproduce) so that a later run rebuilds only what changed. On a difference, diffoscope shows what differs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/functions.sh
 
 bash scripts/setup.sh reproduce
-files=(
-    build/windows/IT_Zolinar.exe
-    build/windows/IT_Zolinar-1.0.0.0-win64.zip
-    build/windows/IT_Zolinar-1.0.0.0-win64.msi
-    build/windows/IT_Zolinar-1.0.0.0-src.tar.gz
-    build/web/IT_Zolinar-1.0.0.0-web.zip
-    build/deb/it-zolinar_1.0.0.0_amd64.deb
-)
+presets=(windows web deb)
+files=()
+for preset in "${presets[@]}"; do
+    [[ -f build/$preset/release-files.txt ]] || { echo "No build/$preset: run scripts/$preset.sh first" >&2; exit 1; }
+    mapfile -t -O "${#files[@]}" files < <(release_files "build/$preset")
+done
 for file in "${files[@]}"; do
     [[ -f $file ]] || { echo "No $file: run scripts/windows.sh, scripts/web.sh and scripts/deb.sh first" >&2; exit 1; }
 done
@@ -30,10 +29,10 @@ changes=$(git diff --binary HEAD)
 [[ -z $changes ]] || git -C "$second" apply <<<"$changes"
 git ls-files -z --others --exclude-standard | xargs -0 --no-run-if-empty cp --parents --target-directory="$second"
 
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+build_in_parallel
 # Only the release files are built again: the tests, which ran on the first
 # build, change nothing in them.
-for preset in windows web deb; do
+for preset in "${presets[@]}"; do
     echo "Building the $preset files again in $second"
     (cd "$second" && cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null && cmake --build --preset "$preset" >/dev/null &&
         cpack --preset "$preset" >/dev/null)

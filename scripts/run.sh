@@ -3,10 +3,11 @@
 # tests, no benchmark) and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/functions.sh
 
 bash scripts/setup.sh run
 
 cmake --preset run >/dev/null
-# Every core: Makefiles build one file at a time unless told otherwise.
-CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)} cmake --build --preset run
+build_in_parallel
+cmake --build --preset run
 exec build/run/app/IT_Zolinar

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that one task needs, only those that are
-# missing, so a second run costs a few dpkg queries.
-#   setup.sh run     building the program and running it
-#   setup.sh test    that, and every tool the test command uses
-#   setup.sh bench   that, and what the startup benchmark compares against
-#   setup.sh windows building the Windows program and proving it under Wine
-#   setup.sh web     building the web page and proving it in Chromium
-#   setup.sh deb     building the Debian package and checking it
-#   setup.sh reproduce comparing two builds
+# Installs the Debian packages that one task needs (the lists below), only
+# those that are missing, so a second run costs a few dpkg queries. Each
+# task but run also needs what run needs, save the cross builds.
 set -euo pipefail
 
 run=(
@@ -52,7 +46,7 @@ bench=(
     # the same window in Tk, to compare with
     tk
 )
-# Building a static Qt and the program for another platform (qt-build.sh).
+# Building a static Qt and the program for another platform (functions.sh).
 cross=(
     cmake ninja-build git
     # Qt's host tools (moc, uic, rcc) and their CMake files (Qt6HostInfo)

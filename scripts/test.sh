@@ -7,14 +7,14 @@
 # end as after the set-up, or the run fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/functions.sh
 
 bash scripts/setup.sh test
 
 packages() { dpkg-query -W -f='${Package}:${Architecture} ${Version} ${Status}\n' | sort; }
 before=$(packages)
 
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
-export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+build_in_parallel
 for preset in core full asan; do
     cmake --workflow --preset "$preset"
 done

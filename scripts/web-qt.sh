@@ -1,32 +1,28 @@
 #!/usr/bin/env bash
 # Builds the static Qt for WebAssembly that the web program links, once,
 # into the versioned cache folder that cmake/WebQt.cmake names (about 8
-# minutes on two cores); a later run finds it finished and returns at once.
+# minutes on two cores), from Debian's qt6-base as for Windows, with
+# Debian's emscripten and the installed host tools. Only Core, Gui and
+# Widgets, without threads (a page's program runs on the browser's main
+# thread) and with OpenGL, which the platform plugin draws through (WebGL).
+# FreeType and the Fusion style stay: a browser has no fonts or style.
 #
-# The source is Debian's qt6-base, fetched as for Windows (qt-build.sh), and
-# the compiler is Debian's emscripten. Qt's host tools are the installed
-# ones. Only Core, Gui and Widgets are built, without threads (a page's
-# program runs on the browser's main thread) and with OpenGL, which the
-# WebAssembly platform plugin draws widgets through (WebGL). FreeType and
-# the Fusion style stay: a browser has no system fonts or native style.
+# Qt, and a program using it, insists on an emsdk layout: it reads
+# $EMSDK/.emscripten for the emscripten root and runs emcc from there. A
+# small one in the cache folder points at Debian's emscripten (as
+# cmake/wasm32-emscripten.cmake does for programs). Debian's CMake
+# toolchain guesses that root wrongly when reached through a link, so it is
+# given; its link step runs node with Debian's acorn, found through NODE_PATH.
 #
-# Qt's configuration, and that of a program using it, insists on an emsdk
-# layout: it reads $EMSDK/.emscripten for the emscripten root and runs emcc
-# from there. A small one inside the cache folder points at Debian's
-# emscripten (cmake/wasm32-emscripten.cmake points programs at it). Debian's
-# CMake toolchain guesses the emscripten root from its own folder, wrongly
-# when reached through a link, so the root is given; and its link step runs
-# node with Debian's acorn, which a node from elsewhere finds only through
-# NODE_PATH.
-#
-# The page's program names no folder of the machine that built it: Qt is
-# relocatable, so QtCore keeps no install prefix, and since clang names the
-# file of an unnamed type in the names it makes for functions, as the path
-# was given and with no prefix mapped, the compiler is given every path
-# under the work folder relative to the build folder (relative-paths.py).
-label="Qt for WebAssembly"
-qt_folder=cmake/WebQt.cmake
-source "$(dirname "$0")/qt-build.sh"
+# The program names no folder of the machine that built it: Qt is
+# relocatable, so QtCore keeps no install prefix, and since clang writes the
+# file of an unnamed type, as given, into the names it makes for functions,
+# the compiler gets every path under the work folder relative to the build
+# folder (relative-paths.py).
+set -euo pipefail
+source "$(dirname "$0")/functions.sh"
+qt_locate "Qt for WebAssembly" cmake/WebQt.cmake
+qt_built && exit 0
 
 export EMSCRIPTEN=/usr/share/emscripten
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # Builds the static Qt for Windows that the Windows program links, once, into
-# the versioned cache folder that cmake/WindowsQt.cmake names; a later run
-# finds it finished and returns at once.
-#
-# The source is Debian's own source package of the Qt this machine runs,
-# fetched as qt-build.sh describes. Qt's host tools (moc, uic, rcc) are the
-# installed ones; only the libraries and plugins are cross-compiled, with
-# the mingw-w64 posix compiler.
+# the versioned cache folder that cmake/WindowsQt.cmake names, from Debian's
+# source of the Qt this machine runs (functions.sh). Qt's host tools (moc,
+# uic, rcc) are the installed ones; the libraries and plugins are
+# cross-compiled with the mingw-w64 posix compiler.
 #
 # Only what the program needs is built: Core, Gui and Widgets, the Windows
 # platform plugin and the Windows styles, with the widgets, dialogs, text
@@ -24,9 +21,10 @@
 # prefix, and every source path is mapped to a neutral name. Link-time
 # optimisation would not reach Qt: its objects are big-object COFF files,
 # which GCC 12's LTO plugin leaves to the plain linker.
-label="Qt for Windows"
-qt_folder=cmake/WindowsQt.cmake
-source "$(dirname "$0")/qt-build.sh"
+set -euo pipefail
+source "$(dirname "$0")/functions.sh"
+qt_locate "Qt for Windows" cmake/WindowsQt.cmake
+qt_built && exit 0
 
 # The Windows styles draw the window, and the fonts are the system's.
 qt_unused_features+=(style_fusion freetype)

@@ -1,29 +1,48 @@
-# Shared by the scripts that build a static Qt for another platform
-# (windows-qt.sh, web-qt.sh), sourced after they have set:
-#   label       what the messages call this Qt ("Qt for Windows")
-#   qt_folder   the CMake file that names the versioned cache folder the
-#               build installs into (cmake/WindowsQt.cmake)
-# It fetches Debian's own source package of the Qt this machine runs, builds
-# it with progress, and installs the licenses a statically linked Qt travels
-# with. When the folder is finished already, sourcing this ends the script
-# at once; an interrupted build resumes where it stopped, since the folder
-# counts as finished only once its stamp is written, after the install.
-set -euo pipefail
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
-project=$PWD
-prefix=$(cmake -P "$qt_folder" 2>&1)
-stamp=$prefix/zolinar-qt-complete
-work=$prefix.work
-log=$work/build.log
-source_dir=$work/source
-build_dir=$work/build
-# Every path the compiler writes into Qt's objects is mapped to a neutral name.
-prefix_maps="-ffile-prefix-map=$source_dir=qtbase -ffile-prefix-map=$build_dir=qtbase-build"
+# Shell functions shared by the scripts in this folder, which source this
+# file. Nothing here changes the caller's folder or ends it: a function that
+# fails returns a failure, and the caller's `set -e` ends the script.
 
-if [[ -f $stamp ]]; then
-    echo "$label: $prefix"
-    exit 0
-fi
+project=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Builds and tests on every core: CMake's Makefiles and CTest run one job at
+# a time unless told otherwise.
+build_in_parallel() {
+    export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+    export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+}
+
+# The release files of the build in folder $1, one a line, as the build
+# configured them (release-files.txt): the scripts know no version or file
+# name of their own.
+release_files() {
+    sed "s|^|$1/|" "$1/release-files.txt"
+}
+
+# A static Qt for another platform (windows-qt.sh, web-qt.sh) is built from
+# Debian's own source package of the Qt this machine runs, with progress,
+# and installed with the licenses a statically linked Qt travels with.
+#
+# qt_locate LABEL FILE: LABEL is what the messages call this Qt ("Qt for
+# Windows"), FILE the CMake file that names the versioned cache folder the
+# build installs into (cmake/WindowsQt.cmake).
+qt_locate() {
+    label=$1
+    prefix=$(cmake -P "$project/$2") || return 1
+    stamp=$prefix/zolinar-qt-complete
+    work=$prefix.work
+    log=$work/build.log
+    source_dir=$work/source
+    build_dir=$work/build
+    # Every path the compiler writes into Qt's objects is mapped to a neutral name.
+    prefix_maps="-ffile-prefix-map=$source_dir=qtbase -ffile-prefix-map=$build_dir=qtbase-build"
+}
+
+# Succeeds, saying where, if that Qt is built already. An interrupted build
+# resumes where it stopped: the folder counts as finished only once its
+# stamp is written, after the install.
+qt_built() {
+    [[ -f $stamp ]] && echo "$label: $prefix"
+}
 
 # Debian's source of the same Qt as the host tools (qt6-base, the version of
 # the installed qt6-base-dev-tools), fetched with apt-get through a private
@@ -98,7 +117,7 @@ qt_configure() {
         "${switched_off[@]}" "$@" >>"$log" 2>&1 || {
         tail -40 "$log" >&2
         echo "Configuring $label failed; the log is $log" >&2
-        exit 1
+        return 1
     }
 }
 
@@ -119,18 +138,16 @@ qt_build() {
 # notices of the third-party code built into Qt go with them. Then the stamp,
 # and older recipes' builds are removed.
 qt_build_and_install() {
-    set +e
+    local status=0
     NINJA_STATUS='[%f/%t] ' cmake --build "$build_dir" --parallel "$(nproc)" 2>&1 | tee -a "$log" |
         LABEL=$label awk '/^\[[0-9]+\/[0-9]+\]/ {
             split(substr($1, 2), n, "/")
             if (n[1] % 50 == 0 || n[1] == n[2]) {
-                printf "%s: step %d of %d\n", ENVIRON["LABEL"], n[1], n[2]; fflush() } }'
-    local status=${PIPESTATUS[0]}
-    set -e
+                printf "%s: step %d of %d\n", ENVIRON["LABEL"], n[1], n[2]; fflush() } }' || status=${PIPESTATUS[0]}
     if ((status != 0)); then
         grep -B2 -A20 -m3 'FAILED:\|error:' "$log" >&2 || tail -40 "$log" >&2
         echo "Building $label failed; the log is $log" >&2
-        exit 1
+        return 1
     fi
     cmake --install "$build_dir" >>"$log" 2>&1
     mkdir -p "$prefix/licenses"
