@@ -3,6 +3,7 @@
 #include <exception>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 namespace zolinar {
 
@@ -40,7 +41,17 @@ public:
     bool hasFailed() const { return m_failed; }
 
 private:
-    void fail(const std::exception& error) noexcept;
+    void fail(const std::exception& error) noexcept
+    {
+        if (std::exchange(m_failed, true) || !m_onFailure)
+            return;
+        try {
+            m_onFailure(error);
+        } catch (...) {
+            // The program ends either way; a handler that could not do its
+            // work must not turn into a second escape.
+        }
+    }
 
     FailureHandler m_onFailure;
     bool m_failed = false;

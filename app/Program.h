@@ -12,16 +12,14 @@
 
 namespace zolinar {
 
-// The program as a whole: the one window, with Load and the Click events
-// run as the event procedures through the event guard. run() runs Load,
-// shows the window and runs the event loop until the window is closed
-// (status 0) or a failed control operation ended the program: then the
-// failure report appears once the failing event has unwound, over the window
-// as the steps before the failure left it, and closing it ends the program
-// with failureStatus; in a web page run() never returns, and the page is
-// told the status instead (WebPage). Qt's own texts (the display box's
-// context menu, the report's button) are Bulgarian like the rest of the
-// window, whatever the user's locale.
+// The program as a whole: the one window, whose Load and Click events run
+// the event procedures through the event guard. run() starts it and runs
+// the event loop until the window is closed (status 0) or a failed control
+// operation ended the program: the failure report then appears over the
+// window as the failure left it, once the failing event has unwound, and
+// closing it ends the program with failureStatus. In a page run() never
+// returns, and the page is told the status (WebPage). Qt's own texts are
+// Bulgarian like the window's, whatever the user's locale.
 class Program final : public QObject {
     Q_OBJECT
 

@@ -7,14 +7,11 @@ namespace zolinar {
 
 // Passes every control operation through to the window until the program
 // has failed, as its event guard knows; after that each one fails with
-// ControlFailed and touches nothing.
-//
-// The program ends at the first error, but a procedure can still be on the
-// stack when that happens: Clear's ListIndex write raises Click inside it,
-// and if List1_Click fails there, Command1_Click resumes when the write
-// returns. The closed gate makes its next step fail as well, so it stops
-// there instead of unlocking the list and writing the reset message over
-// the state the failure left behind.
+// ControlFailed and touches nothing. A procedure can outlive the failure:
+// Clear's ListIndex write raises Click inside it, and if List1_Click fails
+// there, Command1_Click resumes when the write returns. Its next step then
+// fails too, instead of unlocking the list and writing the reset message
+// over the state the failure left behind.
 class SurfaceGate final : public SurfaceDecorator {
 public:
     SurfaceGate(ControlSurface& inner, const EventGuard& guard)

@@ -1,11 +1,10 @@
 // The Windows program's entry point, ahead of the C runtime's. The program
 // is run from folders that others can write to, such as Downloads: before
-// any other code runs (the runtime's start-up, static constructors, Qt's
-// WinMain, which already calls into a delay-loaded DLL), every DLL that is
-// loaded from now on comes from System32, none from beside the executable.
-// The DLLs that the loader maps before this point are Windows' and Wine's
-// core, which neither takes from beside a program; the others are
-// delay-loaded for this (cmake/DelayLoad.cmake).
+// any other code runs (static constructors, Qt's WinMain, which already
+// calls a delay-loaded DLL), every DLL loaded from now on comes from
+// System32. Those mapped before this point are Windows' and Wine's core,
+// which neither takes from beside a program; the others are delay-loaded
+// for this (cmake/DelayLoad.cmake).
 #include <windows.h>
 
 extern "C" int WinMainCRTStartup();

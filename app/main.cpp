@@ -8,8 +8,7 @@
 #include "WebPage.h"
 #endif
 #ifdef ZOLINAR_FAILING_BUILD
-// The tests' build of the program, which fails a control operation they
-// choose; the program proper has no such seam.
+// The tests' build, which fails a control operation they choose.
 namespace zolinar::testing {
 Program::SurfaceWrapper failingSurface();
 }
@@ -18,9 +17,8 @@ Program::SurfaceWrapper failingSurface();
 int main(int argc, char* argv[])
 {
 #ifdef _WIN32
-    // Qt's plugins are linked in: none is looked for on disk, where a DLL
-    // laid beside the executable, in a plugin folder, would be found. (DLLs
-    // come from System32 alone: WindowsStartup.cpp.)
+    // Qt's plugins are linked in: none is looked for on disk, where one laid
+    // in a plugin folder beside the executable would be found.
     QCoreApplication::setLibraryPaths({});
 #endif
 #ifdef Q_OS_LINUX
@@ -31,8 +29,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", platform + ";xcb");
 #endif
     QApplication app(argc, argv);
-    // The desktop entry's name: the window's app id under Wayland, by which
-    // docks and task switchers show its icon and name.
+    // The window's app id under Wayland, by which docks show its icon and name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zolinar::desktopFileName));
     QApplication::setApplicationName(QString::fromLatin1(zolinar::applicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(zolinar::applicationVersion));

@@ -17,11 +17,7 @@ std::string_view arrayName(ControlArray array)
 
 std::string elementName(Element element)
 {
-    std::string name { arrayName(element.array) };
-    name += '(';
-    name += std::to_string(element.index);
-    name += ')';
-    return name;
+    return std::string(arrayName(element.array)) + '(' + std::to_string(element.index) + ')';
 }
 
 std::string_view propertyName(Property property)

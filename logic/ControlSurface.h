@@ -51,7 +51,7 @@ std::string_view statusName(Status status);
 // more. The window implements it over real widgets; tests implement it over
 // an in-memory model. Every operation returns a status instead of throwing,
 // so that an implementation can never let a toolkit error escape unreported;
-// turning a failed status into an error is CheckedControls' job.
+// turning a failed status into an error is the event procedures' job.
 //
 // An implementation may raise events synchronously from inside an operation,
 // as a real list does when its selection is written: writing ListIndex can

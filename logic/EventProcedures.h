@@ -8,13 +8,12 @@ namespace zolinar {
 
 // The program's own behaviour: what happens when the window loads, when a row
 // of a list is picked and when Clear is pressed. The procedures keep no state
-// of their own; the window is Ready while the object list is enabled and
-// Chosen while it is disabled with a report in the display box.
-//
-// They reach the window only through the ControlSurface, in a fixed order of
-// steps, and catch nothing: a failed control operation leaves the procedure
-// as a RuntimeError at the step that failed. Raising the events, and what
-// happens to an escaped error, is the window's and the program frame's job.
+// of their own: the window is Chosen while the object list is disabled with a
+// report in the display box, and Ready while it is enabled. They reach the
+// window only through the ControlSurface, in a fixed order of steps, and
+// catch nothing: a failed control operation leaves the procedure as a
+// RuntimeError at the step that failed. Raising the events, and what becomes
+// of an escaped error, is the window's and the program frame's job.
 class EventProcedures {
 public:
     explicit EventProcedures(ControlSurface& surface)

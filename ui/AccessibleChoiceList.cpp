@@ -1,7 +1,5 @@
 #include "AccessibleChoiceList.h"
 
-#include "ChoiceList.h"
-
 #include <QPointer>
 
 namespace zolinar {
@@ -105,16 +103,6 @@ AccessibleChoiceList::~AccessibleChoiceList()
         if (id != 0)
             QAccessible::deleteAccessibleInterface(id);
     }
-}
-
-ChoiceList* AccessibleChoiceList::list() const
-{
-    return qobject_cast<ChoiceList*>(widget());
-}
-
-int AccessibleChoiceList::childCount() const
-{
-    return list()->count();
 }
 
 QAccessibleInterface* AccessibleChoiceList::child(int index) const

@@ -1,7 +1,5 @@
 #include "AccessibleTextBox.h"
 
-#include "TextBox.h"
-
 #include <QTextBlock>
 
 #include <algorithm>
@@ -11,11 +9,6 @@ namespace zolinar {
 AccessibleTextBox::AccessibleTextBox(TextBox* box)
     : QAccessibleWidget(box, QAccessible::EditableText)
 {
-}
-
-TextBox* AccessibleTextBox::box() const
-{
-    return qobject_cast<TextBox*>(widget());
 }
 
 QString AccessibleTextBox::text(QAccessible::Text t) const
@@ -59,16 +52,6 @@ void AccessibleTextBox::selection(int selectionIndex, int* startOffset, int* end
     *endOffset = exists ? cursor.selectionEnd() : 0;
 }
 
-int AccessibleTextBox::selectionCount() const
-{
-    return box()->textCursor().hasSelection() ? 1 : 0;
-}
-
-void AccessibleTextBox::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
-}
-
 void AccessibleTextBox::removeSelection(int selectionIndex)
 {
     if (selectionIndex != 0)
@@ -82,16 +65,6 @@ void AccessibleTextBox::setSelection(int selectionIndex, int startOffset, int en
 {
     if (selectionIndex == 0)
         box()->setTextCursor(range(startOffset, endOffset));
-}
-
-int AccessibleTextBox::cursorPosition() const
-{
-    return box()->textCursor().position();
-}
-
-void AccessibleTextBox::setCursorPosition(int position)
-{
-    box()->setTextCursor(range(position, position));
 }
 
 QString AccessibleTextBox::text(int startOffset, int endOffset) const

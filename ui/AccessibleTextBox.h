@@ -1,10 +1,10 @@
 #pragma once
 
+#include "TextBox.h"
+
 #include <QAccessibleWidget>
 
 namespace zolinar {
-
-class TextBox;
 
 // A read-only text box as assistive technology sees it: its text can be
 // read, navigated and selected, but it offers no editing, since nothing but
@@ -20,12 +20,12 @@ public:
     void* interface_cast(QAccessible::InterfaceType t) override;
 
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
+    int selectionCount() const override { return box()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
     void removeSelection(int selectionIndex) override;
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int position) override;
+    int cursorPosition() const override { return box()->textCursor().position(); }
+    void setCursorPosition(int position) override { box()->setTextCursor(range(position, position)); }
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
@@ -34,7 +34,7 @@ public:
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
 private:
-    TextBox* box() const;
+    TextBox* box() const { return qobject_cast<TextBox*>(widget()); }
     // A cursor over [start, end) of the text, clamped to it.
     QTextCursor range(int start, int end) const;
 };

@@ -13,11 +13,6 @@ int ChoiceList::selectedRow() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-bool ChoiceList::takesPicks() const
-{
-    return isEnabled() && !isHidden();
-}
-
 void ChoiceList::pick(int row)
 {
     if (takesPicks() && row >= 0 && row < count())

@@ -28,7 +28,7 @@ public:
     int selectedRow() const;
 
     // Whether the user can pick a row now: the list is enabled and shown.
-    bool takesPicks() const;
+    bool takesPicks() const { return isEnabled() && !isHidden(); }
     // Picks a row for the user, if the list takes picks.
     void pick(int row);
 

@@ -10,10 +10,10 @@ namespace zolinar {
 
 // The program's one window, IT_Zolinar. Its form (MainWindow.ui) holds the
 // six controls with their places, colours, font and tab order; the window
-// fills in their texts and the two lists from the program's content when it
-// is created. It offers its controls to the event procedures as a
-// ControlSurface and raises the Click events as signals; Load, what the
-// procedures do, and what happens when one fails are left to the program.
+// fills in their texts and lists from the program's content. It offers its
+// controls to the event procedures as a ControlSurface and raises the Click
+// events as signals; Load, what the procedures do, and what happens when one
+// fails are left to the program.
 class MainWindow final : public QWidget {
     Q_OBJECT
 

@@ -10,10 +10,9 @@ class QWidget;
 namespace zolinar {
 
 // The control operations of the event procedures, carried out on the
-// window's real widgets. It holds the table of elements and their widgets
-// that the window gives it once, from its form, and looks nothing up by
-// name. An unknown element, a property its widget does not have, or a row
-// outside the list gives a failed status, never a crash.
+// window's real widgets, from the table of elements and widgets that the
+// window gives it once. An unknown element, a property its widget does not
+// have, or a row outside the list gives a failed status, never a crash.
 class QtControlSurface final : public ControlSurface {
 public:
     using Controls = std::vector<std::pair<Element, QWidget*>>;
