@@ -83,10 +83,10 @@ void Program::fail(const std::exception& error)
 {
     // A procedure may still be on the stack below the failed one; the gate,
     // closed now that the guard has seen a failure, stops it at its next
-    // step. The report waits until the failing event has unwound (the connection
-    // is queued): a modal window must not open inside a list's own mouse or
-    // key handling, and by then the window shows every step done before the
-    // failure.
+    // step. The report waits until the failing event has unwound (the
+    // connection is queued): a modal window must not open inside a list's own
+    // mouse or key handling, and by then the window shows every step done
+    // before the failure.
     emit failed(reportText(error));
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one task needs (the lists below), only
-# those that are missing, so a second run costs a few dpkg queries. Each
-# task but run also needs what run needs, save the cross builds.
+# those that are missing, so a second run costs a few dpkg queries. The
+# test, bench and deb tasks also take what running needs.
 set -euo pipefail
 
 run=(

@@ -42,6 +42,13 @@ def fail(message):
     sys.exit(f"FAIL: {message}")
 
 
+def keep(png, suffix=".png"):
+    """Keeps a screenshot beside the one the test was asked to write, if any; returns it."""
+    if len(sys.argv) > 5:
+        Path(sys.argv[5]).with_suffix(suffix).write_bytes(png)
+    return png
+
+
 def report(item, profession):
     return f"Детето е излязло от кръга с: \nИзбран предмет: {item}\nПредполагаема професия: {profession}\n"
 
@@ -250,7 +257,7 @@ class WebKit(Driven):
         self.get_screenshot_as_png, self.resize = self.driver.get_screenshot_as_png, self.driver.set_window_size
 
 
-def other_engine(engine, url, shot):
+def other_engine(engine, url):
     """The visitor's scenario in another engine, in a window on a virtual X
     server: the window at its own size, then scaled into a small page, where
     a pick by mouse, its report copied to the clipboard, the locked list,
@@ -270,9 +277,7 @@ def other_engine(engine, url, shot):
             if size:
                 browser.resize(*size)
                 time.sleep(1)
-            png = browser.get_screenshot_as_png()
-            if shot:
-                Path(shot).with_suffix(f".{name.lower()}{'-small' * bool(size)}.png").write_bytes(png)
+            png = keep(browser.get_screenshot_as_png(), f".{name.lower()}{'-small' * bool(size)}.png")
             if not size and client_area(png)[2:4] != (461, 345):
                 fail(f"{name}: the client area is {client_area(png)}")
         scaled(browser, png, f"400 x 300 page in {name}", browser.click)
@@ -328,9 +333,7 @@ def main():
         page.cdp("Emulation.clearDeviceMetricsOverride")
         page.driver.set_window_size(1100, 800)
         time.sleep(0.5)
-        shot = page.driver.get_screenshot_as_png()
-        if len(sys.argv) > 5:
-            Path(sys.argv[5]).write_bytes(shot)
+        shot = keep(page.driver.get_screenshot_as_png())
         width, _, pixels = raster(shot)
         colour = lambda x, y: tuple(pixels[3 * (y * width + x):3 * (y * width + x) + 3])
         left, top, *size, _, _ = client_area(shot)
@@ -405,9 +408,7 @@ def main():
             if width < height:
                 page.load()
             time.sleep(1)
-            shot = page.driver.get_screenshot_as_png()
-            if len(sys.argv) > 5:
-                Path(sys.argv[5]).with_suffix(f".{screen.split()[-1]}-{width}x{height}.png").write_bytes(shot)
+            shot = keep(page.driver.get_screenshot_as_png(), f".{screen.split()[-1]}-{width}x{height}.png")
             scaled(page, shot, screen, page.tap if touch else page.click)
         page.expect_no_errors("the small screens")
         page.origin, page.scale = origin, 1
@@ -416,8 +417,7 @@ def main():
 
         page.load(page.failing_url + "?ZOLINAR_FAIL_AT=3")
         page.click(80, 94)
-        if len(sys.argv) > 5:
-            Path(sys.argv[5]).with_suffix(".failure.png").write_bytes(page.driver.get_screenshot_as_png())
+        keep(page.driver.get_screenshot_as_png(), ".failure.png")
         page.keys(Keys.ENTER)
         page.expect_no_errors("the failure report")
         if not any("IT_Zolinar ended with status 1" in entry["message"] for entry in page.console):
@@ -429,8 +429,7 @@ def main():
             page.driver.get(page.url)
             time.sleep(1)  # long enough for a reload loop to show
             shown = page.driver.find_element(By.ID, "cannot-run").text
-            if len(sys.argv) > 5:
-                Path(sys.argv[5]).with_suffix(f".cannot-run-{len(flags)}.png").write_bytes(page.driver.get_screenshot_as_png())
+            keep(page.driver.get_screenshot_as_png(), f".cannot-run-{len(flags)}.png")
             if shown != CANNOT_RUN or page.driver.execute_script("return performance.navigation.type") != 0:
                 fail(f"with {' '.join(flags)}, the page shows {shown!r}")
     finally:
@@ -443,7 +442,7 @@ def main():
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(SITE)))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     for engine in (Firefox, WebKit):
-        other_engine(engine, f"http://localhost:{server.server_port}/", sys.argv[5] if len(sys.argv) > 5 else None)
+        other_engine(engine, f"http://localhost:{server.server_port}/")
     server.shutdown()
 
 
