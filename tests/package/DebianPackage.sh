@@ -28,6 +28,7 @@ else
     package=$(ls "$build"/it-zolinar_*.deb)
 fi
 [[ $(basename "$package") == it-zolinar_1.0.0.0_amd64.deb ]] || fail "unexpected package name: $package"
+python3 "$source_dir/tests/package/check_release.py" "$package" || fail "the package's version or program"
 depends=$(dpkg-deb -f "$package" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libc6* ]] || fail "dependencies not computed: $depends"
 # The window's layout needs the font it is drawn for; Wayland's plugin is

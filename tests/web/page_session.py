@@ -244,8 +244,8 @@ class Firefox:
 
 class WebKit(Driven):
     """WebKitGTK's MiniBrowser in a window on display, driven through
-    WebKitWebDriver, which offers no console log: errors there go unseen."""
-    errors = []
+    WebKitWebDriver, which offers no console log: the page's errors and
+    console errors are gathered by a script put into it once it has loaded."""
 
     def __init__(self, display):
         os.environ["DISPLAY"] = display
@@ -253,8 +253,17 @@ class WebKit(Driven):
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
-        self.get, self.quit = self.driver.get, self.driver.quit
+        self.quit = self.driver.quit
         self.get_screenshot_as_png, self.resize = self.driver.get_screenshot_as_png, self.driver.set_window_size
+
+    def get(self, url):
+        self.driver.get(url)
+        self.execute_script("window.seen = []; addEventListener('error', e => seen.push(e.message));"
+                            "const error = console.error; console.error = (...a) => { seen.push(a.join(' ')); error(...a) }")
+
+    @property
+    def errors(self):
+        return self.execute_script("return window.seen")
 
 
 def other_engine(engine, url):
@@ -314,8 +323,6 @@ def main():
     failing = Path(scratch) / "site"
     shutil.copytree(SITE, failing)
     [shutil.copy(Path(sys.argv[4]) / name, failing) for name in ("IT_Zolinar.js", "IT_Zolinar.wasm")]
-    if b"ZOLINAR_FAIL_AT" in wasm or b"ZOLINAR_FAIL_AT" not in (failing / "IT_Zolinar.wasm").read_bytes():
-        fail("the tests' failure seam is in the page, or not in the tests' build")
 
     http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
     servers = [http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
