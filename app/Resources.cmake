@@ -1,9 +1,5 @@
-# The version header, the icon files, and the Windows resource script and
-# manifest, whose paths zolinar_app's properties XPM, ICO, PNG32, PNG64, RC
-# and MANIFEST give the tests.
-
-# "1.00": the version string of the version record, from the project version.
-set(ZOLINAR_VERSION_STRING "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+# The version header and the icon files, whose paths zolinar_app's
+# properties XPM, ICO, PNG32 and PNG64 give the release and the tests.
 configure_file(Version.h.in Version.h @ONLY)
 
 # The icon has one source, the XPM picture: the program compiles it in, and
@@ -36,10 +32,5 @@ if(ZOLINAR_ICON_FILES)
 elseif(WIN32 OR EMSCRIPTEN)
     message(FATAL_ERROR "The Windows program and the web page need the icon: ZOLINAR_ICON_FILES must be ON")
 endif()
-set(ZOLINAR_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/IT_Zolinar.manifest)
-configure_file(resources/windows/IT_Zolinar.manifest ${ZOLINAR_MANIFEST} @ONLY)
-set(ZOLINAR_RC ${CMAKE_CURRENT_BINARY_DIR}/IT_Zolinar.rc)
-configure_file(resources/IT_Zolinar.rc.in ${ZOLINAR_RC} @ONLY)
-set_source_files_properties(${ZOLINAR_RC} PROPERTIES OBJECT_DEPENDS "${ZOLINAR_ICO};${ZOLINAR_MANIFEST}")
 set_target_properties(zolinar_app PROPERTIES XPM ${ZOLINAR_XPM} ICO ${ZOLINAR_ICO} PNG32 ${ZOLINAR_PNG32}
-    PNG64 ${ZOLINAR_PNG64} RC ${ZOLINAR_RC} MANIFEST ${ZOLINAR_MANIFEST})
+    PNG64 ${ZOLINAR_PNG64})

@@ -1,17 +1,12 @@
 #include "AppIcon.h"
 #include "Program.h"
+#include "ProgramSurface.h"
 #include "Version.h"
 
 #include <QApplication>
 
 #ifdef Q_OS_WASM
 #include "WebPage.h"
-#endif
-#ifdef ZOLINAR_FAILING_BUILD
-// The tests' build, which fails a control operation they choose.
-namespace zolinar::testing {
-Program::SurfaceWrapper failingSurface();
-}
 #endif
 
 int main(int argc, char* argv[])
@@ -37,9 +32,5 @@ int main(int argc, char* argv[])
 #ifdef Q_OS_WASM
     zolinar::WebPage::installFonts();
 #endif
-#ifdef ZOLINAR_FAILING_BUILD
-    return zolinar::Program(zolinar::testing::failingSurface()).run();
-#else
-    return zolinar::Program().run();
-#endif
+    return zolinar::Program(zolinar::programSurface()).run();
 }

@@ -3,34 +3,37 @@
 # planted beside the executable (in Downloads, say) would run inside it if
 # the import table named it. Such system DLLs that Qt links are therefore
 # delay-loaded: the loader maps them on their first call, after the
-# program's entry point has kept the search to System32
-# (app/WindowsStartup.cpp). So are the DLLs that draw one in through their
-# own imports under Wine (its user32 imports version.dll; the others import
+# program's entry point has kept the search to System32 (WindowsStartup.cpp).
+# So are the DLLs that draw one in through their own imports under Wine (its user32 imports version.dll; the others import
 # user32), and shcore, a KnownDLL on Windows 10 and 11 but not under Wine.
 # What stays in the import table (kernel32, msvcrt, advapi32, ws2_32, one
 # API set) is Wine's own core, which it never takes from beside a program.
 #
 # Each entry is an import library of MinGW-w64, as Qt's link interface names
 # it (-l<name>). For each, a delay-import library with all of its functions
-# is made when this file is included, under the same name, one part per DLL
-# it covers, in a folder searched before the system's, so that -l<name>
-# finds it instead. tests/windows/check_executable.py proves that the import
-# table is left with KnownDLLs and API sets alone, and the installer's test
-# that planted DLLs never run.
+# is made under the same name, one part per DLL it covers, in a folder
+# searched before the system's, so that -l<name> finds it instead.
+# tests/windows/check_executable.py proves that the import table is left
+# with KnownDLLs and API sets alone, and the installer's test that planted
+# DLLs never run.
 set(ZOLINAR_DELAY_LOADED_LIBRARIES
     # not KnownDLLs, on Windows or under Wine
     authz d3d9 d3d11 dwmapi dwrite dxgi netapi32 shcore userenv uxtheme version winmm wtsapi32
     # KnownDLLs and API sets that import user32 (which imports version.dll) under Wine
     comdlg32 gdi32 imm32 ole32 oleaut32 runtimeobject shell32 shlwapi user32)
 
-set(ZOLINAR_DELAY_LOAD_DIR ${CMAKE_CURRENT_BINARY_DIR}/delay-load)
-list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${ZOLINAR_DELAY_LOAD_DIR}/lib\\1.a" OUTPUT_VARIABLE ZOLINAR_DELAY_LOAD_FILES)
-if(NOT MSVC)
+# Makes the delay-import libraries in folder, once a configure, and removes
+# those of libraries taken off the list, which then link as imported again.
+function(zolinar_make_delay_load_libraries folder)
+    get_property(made GLOBAL PROPERTY ZOLINAR_DELAY_LOAD_MADE)
+    if(made)
+        return()
+    endif()
+    set_property(GLOBAL PROPERTY ZOLINAR_DELAY_LOAD_MADE ON)
     string(REGEX REPLACE "nm$" "dlltool" dlltool ${CMAKE_NM})
     if(NOT EXISTS ${dlltool})
         message(FATAL_ERROR "No dlltool beside ${CMAKE_NM}")
     endif()
-    set(folder ${ZOLINAR_DELAY_LOAD_DIR})
     file(REMOVE_RECURSE ${folder}/new)
     file(MAKE_DIRECTORY ${folder}/new)
     foreach(library IN LISTS ZOLINAR_DELAY_LOADED_LIBRARIES)
@@ -69,13 +72,13 @@ if(NOT MSVC)
         # A new configure relinks nothing unless a library really changed.
         file(COPY_FILE ${folder}/new/lib${library}.a ${folder}/lib${library}.a ONLY_IF_DIFFERENT)
     endforeach()
-    # A library taken off the list links as imported again.
     file(GLOB made ${folder}/lib*.a)
-    list(REMOVE_ITEM made ${ZOLINAR_DELAY_LOAD_FILES})
+    list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${folder}/lib\\1.a" OUTPUT_VARIABLE kept)
+    list(REMOVE_ITEM made ${kept})
     if(made)
         file(REMOVE ${made})
     endif()
-endif()
+endfunction()
 
 function(zolinar_delay_load target)
     if(MSVC)
@@ -86,8 +89,11 @@ function(zolinar_delay_load target)
         target_link_options(${target} PRIVATE ${options})
         target_link_libraries(${target} PRIVATE delayimp)
     else()
+        set(folder ${CMAKE_CURRENT_BINARY_DIR}/delay-load)
+        zolinar_make_delay_load_libraries(${folder})
         # Found through the search path, so named for the build to relink on.
-        set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${ZOLINAR_DELAY_LOAD_FILES})
-        target_link_directories(${target} BEFORE PRIVATE ${ZOLINAR_DELAY_LOAD_DIR})
+        list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${folder}/lib\\1.a" OUTPUT_VARIABLE files)
+        set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${files})
+        target_link_directories(${target} BEFORE PRIVATE ${folder})
     endif()
 endfunction()

@@ -1,5 +1,5 @@
 #include "InstrumentedSurface.h"
-#include "Program.h"
+#include "ProgramSurface.h"
 
 #include <cstdlib>
 #include <string>
@@ -8,12 +8,13 @@
 #include <emscripten/val.h>
 #endif
 
-namespace zolinar::testing {
+namespace zolinar {
 
-// The surface of the tests' build of the program: with ZOLINAR_FAIL_AT=n,
-// an environment variable or, in a page, a parameter of its address, the
-// n-th control operation of the run (1 is Load's first) fails.
-Program::SurfaceWrapper failingSurface()
+// The surface of the tests' build of the program, linked in place of the
+// program's own: with ZOLINAR_FAIL_AT=n, an environment variable or, in a
+// page, a parameter of its address, the n-th control operation of the run
+// (1 is Load's first) fails.
+Program::SurfaceWrapper programSurface()
 {
 #ifdef __EMSCRIPTEN__
     using emscripten::val;
@@ -24,10 +25,10 @@ Program::SurfaceWrapper failingSurface()
     const std::string failAt = setting ? setting : "0";
 #endif
     return [failAt](ControlSurface& window) -> std::unique_ptr<ControlSurface> {
-        auto surface = std::make_unique<InstrumentedSurface>(window);
+        auto surface = std::make_unique<testing::InstrumentedSurface>(window);
         surface->failAt(std::stoul(failAt));
         return surface;
     };
 }
 
-} // namespace zolinar::testing
+} // namespace zolinar
