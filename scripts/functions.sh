@@ -1,6 +1,8 @@
 # Shell functions shared by the scripts in this folder, which source this
 # file. Nothing here changes the caller's folder or ends it: a function that
-# fails returns a failure, and the caller's `set -e` ends the script.
+# fails returns a failure at the failing step, without leaning on the
+# caller's `set -e` (bash switches it off inside a function called from
+# `if`, `||` or `&&`), and the caller's `set -e` ends the script.
 
 project=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -37,23 +39,30 @@ qt_locate() {
     prefix_maps="-ffile-prefix-map=$source_dir=qtbase -ffile-prefix-map=$build_dir=qtbase-build"
 }
 
-# Succeeds, saying where, if that Qt is built already. An interrupted build
-# resumes where it stopped: the folder counts as finished only once its
-# stamp is written, after the install.
+# Succeeds, saying where, if that Qt is built already: the folder counts as
+# finished only once its stamp is written, after the install. What a run
+# stopped after the stamp left of the work folder goes.
 qt_built() {
-    [[ -f $stamp ]] && echo "$label: $prefix"
+    [[ -f $stamp ]] || return 1
+    rm -rf "$work"
+    echo "$label: $prefix"
 }
 
 # Debian's source of the same Qt as the host tools (qt6-base, the version of
 # the installed qt6-base-dev-tools), fetched with apt-get through a private
 # apt configuration whose deb-src entries mirror the machine's Debian
-# sources, so the host's apt setup is left untouched.
+# sources, so the host's apt setup is left untouched. It is unpacked and
+# patched with the patch files in scripts/ that qt_patches names in a
+# scratch folder, and moved into place only when the last patch applied:
+# a run stopped on the way, or a patch that does not apply, leaves no
+# source, and the next run fetches clean source again.
+qt_patches=()
 qt_fetch_source() {
-    mkdir -p "$work"
-    version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
-    [[ -f $source_dir/.unpacked ]] && return
-    local apt=$work/apt file
-    mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/archives/partial"
+    mkdir -p "$work" && version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools) || return 1
+    [[ -f $source_dir/.patched ]] && return 0
+    local apt=$work/apt fetch=$work/fetch file patch
+    rm -rf "$source_dir" "$fetch" && mkdir -p "$apt/sources.list.d" "$apt/lists/partial" "$apt/archives/partial" "$fetch" ||
+        return 1
     # deb-src twins of the machine's Debian entries, one-line and deb822 alike.
     for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
         [[ -f $file ]] || continue
@@ -74,25 +83,18 @@ qt_fetch_source() {
         -o APT::Sandbox::User=root
         -o Debug::NoLocking=1
     )
-    apt-get "${options[@]}" update -qq
-    rm -rf "$source_dir" "$work/fetch"
-    mkdir -p "$work/fetch"
-    (cd "$work/fetch" && apt-get "${options[@]}" source -qq "qt6-base=$version")
-    mv "$work/fetch"/qt6-base-*/ "$source_dir"
-    rm -rf "$work/fetch"
-    touch "$source_dir/.unpacked"
-}
-
-# Applies the platform's own changes to Qt's source, the patch files in
-# scripts/ that qt_patches names, once.
-qt_patches=()
-qt_apply_patches() {
-    [[ -f $source_dir/.patched ]] && return
-    local patch
+    apt-get "${options[@]}" update -qq && (cd "$fetch" && apt-get "${options[@]}" source -qq "qt6-base=$version") ||
+        return 1
+    local unpacked=("$fetch"/qt6-base-*/)
     for patch in "${qt_patches[@]}"; do
-        patch --directory="$source_dir" --strip=1 --quiet <"$project/scripts/$patch"
+        patch --directory="${unpacked[0]}" --strip=1 --quiet --forward --batch <"$project/scripts/$patch" || {
+            rm -rf "$fetch"
+            echo "scripts/$patch does not apply to Debian's qt6-base $version: mend the patch for that source;" \
+                "the next run starts again from clean source" >&2
+            return 1
+        }
     done
-    touch "$source_dir/.patched"
+    touch "${unpacked[0]}/.patched" && mv "${unpacked[0]}" "$source_dir" && rm -rf "$fetch"
 }
 
 # Configures Qt, logging to the log: static, optimised for size, with
@@ -126,10 +128,7 @@ qt_configure() {
 qt_build() {
     echo "Building $label into $prefix (10 to 15 minutes on two cores; log: $log)"
     local started=$SECONDS
-    qt_fetch_source
-    qt_apply_patches
-    qt_configure "$@"
-    qt_build_and_install
+    qt_fetch_source && qt_configure "$@" && qt_build_and_install || return 1
     echo "$label built in $(((SECONDS - started) / 60)) minutes: $prefix"
 }
 
@@ -149,13 +148,14 @@ qt_build_and_install() {
         echo "Building $label failed; the log is $log" >&2
         return 1
     fi
-    cmake --install "$build_dir" >>"$log" 2>&1
-    mkdir -p "$prefix/licenses"
-    cp "$source_dir/LICENSES/LGPL-3.0-only.txt" "$prefix/licenses/Qt-LGPL-3.0.txt"
-    cp "$source_dir/LICENSES/GPL-3.0-only.txt" "$prefix/licenses/Qt-GPL-3.0.txt"
-    python3 "$project/scripts/qt-notices.py" "$source_dir" "$build_dir" "$prefix/licenses/Qt-THIRD-PARTY-NOTICES.txt"
-    echo "Qt $version from Debian's source package qt6-base, built by scripts/$(basename "$0")" >"$prefix/licenses/Qt-SOURCE.txt"
-    touch "$stamp"
+    cmake --install "$build_dir" >>"$log" 2>&1 &&
+        mkdir -p "$prefix/licenses" &&
+        cp "$source_dir/LICENSES/LGPL-3.0-only.txt" "$prefix/licenses/Qt-LGPL-3.0.txt" &&
+        cp "$source_dir/LICENSES/GPL-3.0-only.txt" "$prefix/licenses/Qt-GPL-3.0.txt" &&
+        python3 "$project/scripts/qt-notices.py" "$source_dir" "$build_dir" "$prefix/licenses/Qt-THIRD-PARTY-NOTICES.txt" &&
+        echo "Qt $version from Debian's source package qt6-base, built by scripts/$(basename "$0")" \
+            >"$prefix/licenses/Qt-SOURCE.txt" &&
+        touch "$stamp" || return 1
     rm -rf "$work"
     local old
     for old in "${prefix%-r*}"-r*; do
