@@ -58,4 +58,8 @@ private:
     EventProcedures m_procedures;
 };
 
+// The surface main() starts the program with, as linked: ProgramSurface.cpp
+// in the program; in the tests' build, one that fails a chosen operation.
+Program::SurfaceWrapper programSurface();
+
 } // namespace zolinar

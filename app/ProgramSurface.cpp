@@ -1,11 +1,7 @@
-#include "ProgramSurface.h"
+#include "Program.h"
 
-namespace zolinar {
-
-Program::SurfaceWrapper programSurface()
+// The program's own surface: nothing between the procedures and the window.
+zolinar::Program::SurfaceWrapper zolinar::programSurface()
 {
-    // Nothing between the procedures and the window.
     return {};
 }
-
-} // namespace zolinar

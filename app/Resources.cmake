@@ -32,5 +32,4 @@ if(ZOLINAR_ICON_FILES)
 elseif(WIN32 OR EMSCRIPTEN)
     message(FATAL_ERROR "The Windows program and the web page need the icon: ZOLINAR_ICON_FILES must be ON")
 endif()
-set_target_properties(zolinar_app PROPERTIES XPM ${ZOLINAR_XPM} ICO ${ZOLINAR_ICO} PNG32 ${ZOLINAR_PNG32}
-    PNG64 ${ZOLINAR_PNG64})
+set_target_properties(zolinar_app PROPERTIES XPM ${ZOLINAR_XPM} ICO ${ZOLINAR_ICO} PNG32 ${ZOLINAR_PNG32} PNG64 ${ZOLINAR_PNG64})

@@ -1,6 +1,5 @@
 #include "AppIcon.h"
 #include "Program.h"
-#include "ProgramSurface.h"
 #include "Version.h"
 
 #include <QApplication>

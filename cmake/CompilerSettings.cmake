@@ -1,6 +1,5 @@
-# How every target of the project is compiled and linked, by platform and
-# by the project's options, and the strict warnings of the project's own
-# targets (the interface target zolinar_warnings).
+# How every target is compiled and linked, by platform and option, and the
+# strict warnings of the project's own targets (zolinar_warnings).
 if(ZOLINAR_DEBIAN_BUILD_FLAGS)
     # As dpkg-buildpackage would set them for this source folder: hardening,
     # optimisation, and the source folder mapped to ".".
@@ -28,8 +27,7 @@ if(EMSCRIPTEN)
 endif()
 
 if(ZOLINAR_SANITIZE)
-    # GCC and Clang. Every target, the test support and tools included, so that no
-    # uninstrumented code of ours hides a fault; any finding fails the run.
+    # Every target, so that no uninstrumented code hides a fault; any finding fails.
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()

@@ -5,8 +5,7 @@
 # relative to the build folder: the scripts learn the names there.
 function(zolinar_pack generator)
     set(CPACK_GENERATOR ${generator})
-    # All four numbers: CPack's own default drops the fourth, and dpkg
-    # takes 1.0.0 for older than 1.0.0.0.
+    # All four numbers: CPack's default drops the fourth (dpkg: 1.0.0 < 1.0.0.0).
     set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
     # CPack dates the files with the sources' date, and the zip's members
     # are put in order and dated with it afterwards.

@@ -1,8 +1,6 @@
-# Shell functions shared by the scripts in this folder, which source this
-# file. Nothing here changes the caller's folder or ends it: a function that
-# fails returns a failure at the failing step, without leaning on the
-# caller's `set -e` (bash switches it off inside a function called from
-# `if`, `||` or `&&`), and the caller's `set -e` ends the script.
+# Shell functions that the scripts here source. None changes the caller's
+# folder or ends it: a failing step returns a failure itself, as bash
+# switches `set -e` off inside a function called from `if`, `||` or `&&`.
 
 project=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -74,20 +72,14 @@ qt_fetch_source() {
         awk -v RS= -v ORS='\n\n' '/URIs:[^\n]*debian/ && /Types:[^\n]*deb/ {
             sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$file"
     done >"$apt/sources.list.d/debian-src.sources"
-    local options=(
-        -o Dir::Etc::SourceList=/dev/null
-        -o Dir::Etc::SourceParts="$apt/sources.list.d"
-        -o Dir::State::Lists="$apt/lists"
-        -o Dir::Cache::Archives="$apt/archives"
-        -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
-        -o APT::Sandbox::User=root
-        -o Debug::NoLocking=1
-    )
+    local options=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/sources.list.d"
+        -o Dir::State::Lists="$apt/lists" -o Dir::Cache::Archives="$apt/archives"
+        -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root -o Debug::NoLocking=1)
     apt-get "${options[@]}" update -qq && (cd "$fetch" && apt-get "${options[@]}" source -qq "qt6-base=$version") ||
         return 1
     local unpacked=("$fetch"/qt6-base-*/)
     for patch in "${qt_patches[@]}"; do
-        patch --directory="${unpacked[0]}" --strip=1 --quiet --forward --batch <"$project/scripts/$patch" || {
+        patch --directory="${unpacked[0]}" --strip=1 --quiet --forward --batch --fuzz=0 <"$project/scripts/$patch" || {
             rm -rf "$fetch"
             echo "scripts/$patch does not apply to Debian's qt6-base $version: mend the patch for that source;" \
                 "the next run starts again from clean source" >&2

@@ -77,11 +77,9 @@ web=(
 windows=(
     "${cross[@]}"
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    # the installer, written from the project's own description, and the
-    # tools that make the zip and the installer the same bytes every time
-    wixl faketime strip-nondeterminism
-    # the installer's version read back, as Windows reads it
-    msitools
+    # the installer, written from the project's own description, the tools
+    # that make the zip and it the same bytes every time, and read it back
+    wixl msitools faketime strip-nondeterminism
     # the executable's tests: Wine on a virtual X server with real X input;
     # Wine's X driver opens these X libraries at run time, and draws with
     # its own fonts and the metric twin of Times New Roman

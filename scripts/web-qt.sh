@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
 # Builds the static Qt for WebAssembly that the web program links, once,
-# into the versioned cache folder that cmake/WebQt.cmake names (about 8
-# minutes on two cores), from Debian's qt6-base as for Windows, with
-# Debian's emscripten and the installed host tools. Only Core, Gui and
-# Widgets, without threads (a page's program runs on the browser's main
-# thread) and with OpenGL, which the platform plugin draws through (WebGL).
-# FreeType and the Fusion style stay: a browser has no fonts or style.
+# into the versioned cache folder that cmake/WebQt.cmake names, from
+# Debian's qt6-base as for Windows, with Debian's emscripten and the
+# installed host tools: Core, Gui and Widgets, without threads (a page's
+# program runs on the browser's main thread), with OpenGL, which the
+# platform plugin draws through (WebGL), FreeType and the Fusion style.
 #
-# Qt, and a program using it, insists on an emsdk layout: it reads
-# $EMSDK/.emscripten for the emscripten root and runs emcc from there. A
-# small one in the cache folder points at Debian's emscripten (as
-# cmake/wasm32-emscripten.cmake does for programs). Debian's CMake
-# toolchain guesses that root wrongly when reached through a link, so it is
-# given; its link step runs node with Debian's acorn, found through NODE_PATH.
-#
-# The program names no folder of the machine that built it: Qt is
-# relocatable, so QtCore keeps no install prefix, and since clang writes the
-# file of an unnamed type, as given, into the names it makes for functions,
-# the compiler gets every path under the work folder relative to the build
-# folder (relative-paths.py).
+# Qt insists on an emsdk layout ($EMSDK/.emscripten names the emscripten
+# root, and emcc is run from there): a small one in the cache folder points
+# at Debian's emscripten. Debian's CMake toolchain guesses that root wrongly
+# through a link, so it is given; its link step finds Debian's acorn
+# through NODE_PATH. The page names no folder of the builder: Qt is
+# relocatable, and since clang writes the file of an unnamed type, as
+# given, into the names it makes for functions, the compiler gets every
+# path under the work folder relative to the build folder (relative-paths.py).
 set -euo pipefail
 source "$(dirname "$0")/functions.sh"
 qt_locate "Qt for WebAssembly" cmake/WebQt.cmake

@@ -1,26 +1,22 @@
 #!/usr/bin/env bash
 # Builds the static Qt for Windows that the Windows program links, once, into
 # the versioned cache folder that cmake/WindowsQt.cmake names, from Debian's
-# source of the Qt this machine runs (functions.sh). Qt's host tools (moc,
-# uic, rcc) are the installed ones; the libraries and plugins are
-# cross-compiled with the mingw-w64 posix compiler.
+# source of the Qt this machine runs (functions.sh), cross-compiled with the
+# mingw-w64 posix compiler; moc, uic and rcc are the installed ones.
 #
-# Only what the program needs is built: Core, Gui and Widgets, the Windows
-# platform plugin and the Windows styles, with the widgets, dialogs, text
-# and image formats the program never uses switched off. Some settings are
-# needed for this source: Debian's repack drops the Wintab headers, so
-# tablet events are off; Qt 6.4's Windows platform plugin does not compile
-# without OpenGL (it only links the system's opengl32.dll) and does not
-# link without Direct2D (which carries Qt's DirectWrite font code), and the
-# WindowsVista style includes the headers of a few widgets unconditionally,
-# so those stay on.
+# Only Core, Gui and Widgets, the Windows platform plugin and the Windows
+# styles are built. This source needs some settings: Debian's repack drops
+# the Wintab headers, so tablet events are off; Qt 6.4's Windows platform
+# plugin does not compile without OpenGL (it only links the system's
+# opengl32.dll) nor link without Direct2D (which carries Qt's DirectWrite
+# font code), and the WindowsVista style includes the headers of a few
+# widgets unconditionally, so those stay on.
 #
-# The libraries are made for a small executable that names no machine:
-# optimised for size, one section per function so that the program's link
-# drops what it does not call. Qt is relocatable, so QtCore keeps no install
-# prefix, and every source path is mapped to a neutral name. Link-time
-# optimisation would not reach Qt: its objects are big-object COFF files,
-# which GCC 12's LTO plugin leaves to the plain linker.
+# Made for a small executable that names no machine: optimised for size,
+# one section per function so that the program's link drops what it does
+# not call, relocatable, every source path mapped to a neutral name.
+# Link-time optimisation would not reach Qt: its objects are big-object
+# COFF files, which GCC 12's LTO plugin leaves to the plain linker.
 set -euo pipefail
 source "$(dirname "$0")/functions.sh"
 qt_locate "Qt for Windows" cmake/WindowsQt.cmake

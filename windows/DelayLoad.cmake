@@ -22,14 +22,14 @@ set(ZOLINAR_DELAY_LOADED_LIBRARIES
     # KnownDLLs and API sets that import user32 (which imports version.dll) under Wine
     comdlg32 gdi32 imm32 ole32 oleaut32 runtimeobject shell32 shlwapi user32)
 
-# Makes the delay-import libraries in folder, once a configure, and removes
-# those of libraries taken off the list, which then link as imported again.
-function(zolinar_make_delay_load_libraries folder)
-    get_property(made GLOBAL PROPERTY ZOLINAR_DELAY_LOAD_MADE)
-    if(made)
-        return()
-    endif()
-    set_property(GLOBAL PROPERTY ZOLINAR_DELAY_LOAD_MADE ON)
+set(ZOLINAR_DELAY_LOAD_DIR ${CMAKE_CURRENT_BINARY_DIR}/delay-load)
+list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${ZOLINAR_DELAY_LOAD_DIR}/lib\\1.a"
+    OUTPUT_VARIABLE ZOLINAR_DELAY_LOAD_FILES)
+
+# Makes the delay-import libraries, once a configure, and removes those of
+# libraries taken off the list, which then link as imported again.
+function(zolinar_make_delay_load_libraries)
+    set(folder ${ZOLINAR_DELAY_LOAD_DIR})
     string(REGEX REPLACE "nm$" "dlltool" dlltool ${CMAKE_NM})
     if(NOT EXISTS ${dlltool})
         message(FATAL_ERROR "No dlltool beside ${CMAKE_NM}")
@@ -73,8 +73,7 @@ function(zolinar_make_delay_load_libraries folder)
         file(COPY_FILE ${folder}/new/lib${library}.a ${folder}/lib${library}.a ONLY_IF_DIFFERENT)
     endforeach()
     file(GLOB made ${folder}/lib*.a)
-    list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${folder}/lib\\1.a" OUTPUT_VARIABLE kept)
-    list(REMOVE_ITEM made ${kept})
+    list(REMOVE_ITEM made ${ZOLINAR_DELAY_LOAD_FILES})
     if(made)
         file(REMOVE ${made})
     endif()
@@ -89,11 +88,8 @@ function(zolinar_delay_load target)
         target_link_options(${target} PRIVATE ${options})
         target_link_libraries(${target} PRIVATE delayimp)
     else()
-        set(folder ${CMAKE_CURRENT_BINARY_DIR}/delay-load)
-        zolinar_make_delay_load_libraries(${folder})
         # Found through the search path, so named for the build to relink on.
-        list(TRANSFORM ZOLINAR_DELAY_LOADED_LIBRARIES REPLACE "(.+)" "${folder}/lib\\1.a" OUTPUT_VARIABLE files)
-        set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${files})
-        target_link_directories(${target} BEFORE PRIVATE ${folder})
+        set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${ZOLINAR_DELAY_LOAD_FILES})
+        target_link_directories(${target} BEFORE PRIVATE ${ZOLINAR_DELAY_LOAD_DIR})
     endif()
 endfunction()

@@ -1,10 +1,11 @@
-# What the Windows program adds to the program (app/ includes this file and
-# calls zolinar_platform_program for each build of it): the resource
-# script, its own entry point, which keeps the DLL search to System32
-# before anything loads a DLL, the system DLLs Qt links delay-loaded, and
-# Qt's paths from the qt.conf inside the program, not from one beside it.
+# What Windows adds to each build of the program (app/ includes this file):
+# the resource script, the entry point that keeps the DLL search to System32,
+# delay-loading, and Qt's paths from a qt.conf inside the program.
 include(${CMAKE_CURRENT_LIST_DIR}/Resources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/DelayLoad.cmake)
+if(NOT MSVC)
+    zolinar_make_delay_load_libraries()
+endif()
 zolinar_windows_resources(${CMAKE_CURRENT_BINARY_DIR} ${ZOLINAR_ICO} ZOLINAR_RC)
 
 function(zolinar_platform_program target)

@@ -1,5 +1,5 @@
 #include "InstrumentedSurface.h"
-#include "ProgramSurface.h"
+#include "Program.h"
 
 #include <cstdlib>
 #include <string>

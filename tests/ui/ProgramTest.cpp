@@ -75,7 +75,7 @@ private slots:
     {
         QTest::addColumn<int>("failingCall"); // counted from Load's first operation
         QTest::addColumn<int>("failure");
-        QTest::addColumn<bool>("acts"); // picks row 2, then presses Clear
+        QTest::addColumn<bool>("loaded"); // the window shows; the test picks row 2, then presses Clear
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("display");
         QTest::addColumn<bool>("listEnabled");
@@ -100,7 +100,7 @@ private slots:
     {
         QFETCH(int, failingCall);
         QFETCH(int, failure);
-        QFETCH(bool, acts);
+        QFETCH(bool, loaded);
         QFETCH(QString, report);
         QFETCH(QString, display);
         QFETCH(bool, listEnabled);
@@ -115,7 +115,7 @@ private slots:
         });
         ReportReader reader(program.window());
         bool reportInsideTheEvent = false;
-        if (acts) {
+        if (loaded) {
             QTimer::singleShot(0, &program.window(), [&] {
                 clickRow(program.window(), 2);
                 QTest::mouseClick(clearButtonOf(program.window()), Qt::LeftButton);
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(reader.reports(), 1);
         QVERIFY(!reportInsideTheEvent);
         QCOMPARE(reader.text(), report);
-        QCOMPARE(reader.windowShown(), acts);
+        QCOMPARE(reader.windowShown(), loaded);
         QCOMPARE(reader.display(), QString(display).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
         // The procedure stopped at the failing step: no operation after it

@@ -60,7 +60,9 @@ for order in wine native; do
     close_program xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
     [[ $status -eq 0 ]] || fail "the installed program ended with status $status ($order load order)"
     [[ ! -e $drive/planted-dll-ran.txt ]] || fail "planted DLLs ran inside the program ($order load order): $(cat "$drive/planted-dll-ran.txt")"
-    looked=$(grep -aoiE 'IT_Zolinar[\\]+[^"]*|elsewhere[^"]*' "$work/app.log" | grep -viE '\.(exe|dll)$' | sort -u || true)
+    # Both folders by their full names: the clone's own path may hold either word.
+    looked=$(grep -aoiE '(Program Files[\\/]+IT_Zolinar|(C:|drive_c)[\\/]+elsewhere)[\\/][^"]*' "$work/app.log" |
+        grep -viE '\.(exe|dll)$' | sort -u || true)
     [[ -z $looked ]] || fail "the program looked for more than DLLs beside it ($order load order): $looked"
 done
 rm -r "$folder"/*.dll "$folder/qt.conf" "$folder/qtlogging.ini" "$drive/elsewhere"
