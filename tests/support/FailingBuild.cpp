@@ -10,10 +10,9 @@
 
 namespace zolinar {
 
-// The surface of the tests' build of the program, linked in place of the
-// program's own: with ZOLINAR_FAIL_AT=n, an environment variable or, in a
-// page, a parameter of its address, the n-th control operation of the run
-// (1 is Load's first) fails.
+// The tests' build links this surface in place of the program's: with
+// ZOLINAR_FAIL_AT=n, an environment variable or, in a page, a parameter of
+// its address, the n-th control operation of the run (1 is Load's first) fails.
 Program::SurfaceWrapper programSurface()
 {
 #ifdef __EMSCRIPTEN__

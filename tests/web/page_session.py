@@ -258,8 +258,7 @@ class WebKit(Driven):
 
     def get(self, url):
         self.driver.get(url)
-        self.execute_script("window.seen = []; addEventListener('error', e => seen.push(e.message));"
-                            "const error = console.error; console.error = (...a) => { seen.push(a.join(' ')); error(...a) }")
+        self.execute_script("window.seen = []; onerror = m => seen.push(m); const e = console.error; console.error = (...a) => { seen.push(a.join(' ')); e(...a) }")
 
     @property
     def errors(self):

@@ -34,12 +34,12 @@ done
 # then with every name Windows would look for beside the program (all but
 # its KnownDLLs and API sets) preferred native, as Windows prefers them:
 # the program works and ends with status 0, no planted DLL runs, and Wine's
-# file trace shows nothing looked for in either folder but the executable
-# and DLLs (the user's own qtlogging.ini, in the user's settings folder,
-# may be read). A KnownDLL is not forced: Wine's own DLLs load their
-# dependencies from beside the program whatever it asks, so Wine would load
-# a planted copy itself, where Windows never takes a KnownDLL but from
-# System32.
+# file trace shows nothing looked for in either folder, named in full (a
+# clone's path may hold either word), but the executable and DLLs (the
+# user's own qtlogging.ini may be read). A KnownDLL is not forced: Wine's
+# own DLLs load their dependencies from beside the program whatever it
+# asks, so Wine would load a planted copy itself, where Windows never
+# takes a KnownDLL but from System32.
 mapfile -t planted < <({ strings -a -n 5 "$executable"; strings -a -n 5 -e l "$executable"; } |
     grep -ioE '[a-z0-9_.-]+\.dll' | tr '[:upper:]' '[:lower:]' | sed 's/\.dll$//' | sort -u)
 ((${#planted[@]} >= 25)) || fail "the executable names only these DLLs: ${planted[*]}"
@@ -60,9 +60,7 @@ for order in wine native; do
     close_program xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
     [[ $status -eq 0 ]] || fail "the installed program ended with status $status ($order load order)"
     [[ ! -e $drive/planted-dll-ran.txt ]] || fail "planted DLLs ran inside the program ($order load order): $(cat "$drive/planted-dll-ran.txt")"
-    # Both folders by their full names: the clone's own path may hold either word.
-    looked=$(grep -aoiE '(Program Files[\\/]+IT_Zolinar|(C:|drive_c)[\\/]+elsewhere)[\\/][^"]*' "$work/app.log" |
-        grep -viE '\.(exe|dll)$' | sort -u || true)
+    looked=$(grep -aoiE '(Program Files|C:|drive_c)[\\/]+(IT_Zolinar|elsewhere)[\\/][^"]*' "$work/app.log" | grep -viE '\.(exe|dll)$' | sort -u || true)
     [[ -z $looked ]] || fail "the program looked for more than DLLs beside it ($order load order): $looked"
 done
 rm -r "$folder"/*.dll "$folder/qt.conf" "$folder/qtlogging.ini" "$drive/elsewhere"
