@@ -10,11 +10,6 @@
 
 int main(int argc, char* argv[])
 {
-#ifdef _WIN32
-    // Qt's plugins are linked in: none is looked for on disk, where one laid
-    // in a plugin folder beside the executable would be found.
-    QCoreApplication::setLibraryPaths({});
-#endif
 #ifdef Q_OS_LINUX
     // A platform named in the environment that cannot start here (Wayland's,
     // when its plugin is not installed) would end the program before its

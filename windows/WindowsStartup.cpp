@@ -4,7 +4,7 @@
 // calls a delay-loaded DLL), every DLL loaded from now on comes from
 // System32. Those mapped before this point are Windows' and Wine's core,
 // which neither takes from beside a program; the others are delay-loaded
-// for this (cmake/DelayLoad.cmake).
+// for this (DelayLoad.cmake).
 #include <windows.h>
 
 extern "C" int WinMainCRTStartup();
