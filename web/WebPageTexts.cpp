@@ -5,8 +5,8 @@
 #include <string_view>
 
 // Writes the web page's own texts, from the program's content, as the script
-// texts.js that the page loads. The page shows them when the browser cannot
-// run the program, so they cannot come from the program itself.
+// texts.js that the page loads first. The page shows them while the program
+// downloads and where it cannot run, so they cannot come from the program.
 
 namespace {
 
@@ -23,11 +23,31 @@ std::string quoted(std::string_view text)
     return literal + "'";
 }
 
+struct PageText {
+    const char* name;
+    std::string_view text;
+};
+
 } // namespace
 
 int main()
 {
-    std::printf("'use strict';\n// The page's own texts, made by the build from the program's content.\n"
-                "const pageTexts = {\n  cannotRunTitle: %s,\n  cannotRunText: %s,\n};\n",
-        quoted(zolinar::cannotRunTitle).c_str(), quoted(zolinar::cannotRunText).c_str());
+    using namespace zolinar;
+    constexpr PageText texts[] = {
+        { "loading", loadingText },
+        { "loadedOf", loadedOfText },
+        { "loaded", loadedText },
+        { "starting", startingText },
+        { "cannotRunTitle", cannotRunTitle },
+        { "cannotRunText", cannotRunText },
+        { "downloadFailedTitle", downloadFailedTitle },
+        { "downloadFailedText", downloadFailedText },
+        { "stoppedTitle", stoppedTitle },
+        { "stoppedText", stoppedText },
+        { "tryAgain", tryAgainText },
+    };
+    std::printf("'use strict';\n// The page's own texts, made by the build from the program's content.\nconst pageTexts = {\n");
+    for (const auto& [name, text] : texts)
+        std::printf("  %s: %s,\n", name, quoted(text).c_str());
+    std::printf("};\n");
 }

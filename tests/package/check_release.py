@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""check_release.py FILE... (.deb .msi .exe .wasm): reads back, as users' systems read them, the
+"""check_release.py FILE... (.deb .msi .exe .wasm.gz): reads back, as users' systems read them, the
 version (written once, here) and the program, which must not carry the tests' failure seam."""
 import gzip, re, struct, subprocess, sys, tempfile  # noqa: E401
 from pathlib import Path
@@ -32,8 +32,10 @@ def exe(path, _):
                         "PRODUCTVERSION": "%d.%d.%d.%d" % (words[5], words[4], words[7], words[6])}
 
 
-def wasm(path, _):  # nothing but the program
-    return Path(path), {}
+def gz(path, folder):  # the page's program, gzipped: nothing but the program
+    program = Path(folder, "program")
+    program.write_bytes(gzip.decompress(Path(path).read_bytes()))
+    return program, {}
 
 
 failures = []

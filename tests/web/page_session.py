@@ -29,9 +29,16 @@ RESET = "Направете своя нов избор!"
 CANNOT_RUN = ("Програмата не може да работи в този браузър\nБраузърът не поддържа WebAssembly или WebGL, или те са "
               "изключени в настройките му. Отворете страницата в друг, по-нов браузър, например Firefox, Chrome или "
               "Safari, или изтеглете програмата за Windows или за Linux.")
-# The test's own observer, added before the page loads: once the program has
-# given the page its caption, the frame after next has the window drawn.
-DRAWN = """new MutationObserver((changes, observer) => {
+DOWNLOAD_FAILED = ("Програмата не можа да се изтегли\nВръзката със сайта прекъсна или сайтът не изпрати програмата. "
+                   "Проверете връзката си с интернет и опитайте отново. Ако това се повтаря, сайтът е непълен: "
+                   "съобщете на собственика му.\nIT_Zolinar.wasm.gz: HTTP 404 File not found\nОпитай отново")
+STOPPED = ("Програмата спря, докато се стартираше\nБраузърът не можа да я стартира, най-често поради липса на памет. "
+           "Затворете други раздели и програми и опитайте отново, или изтеглете програмата за Windows или за Linux.\n")
+# The test's own observers, added before the page loads: the first frame with
+# Bulgarian text to read, and, once the program has given the page its
+# caption, the frame after next, which has the window drawn.
+DRAWN = """(function look() { /[а-я]/i.test(document.body?.innerText) ? window.textAt = performance.now() : requestAnimationFrame(look); })();
+new MutationObserver((changes, observer) => {
     if (document.querySelector('title')?.textContent !== %r) return;
     observer.disconnect();
     requestAnimationFrame(() => requestAnimationFrame(() => { window.drawnAt = performance.now(); }));
@@ -94,6 +101,9 @@ class Page(Driven):
     def load(self, url=None):
         """Loads the page; returns the milliseconds until the window is drawn."""
         self.driver.get(url or self.url)
+        return self.drawn()
+
+    def drawn(self):
         for _ in range(300):
             if (drawn := self.driver.execute_script("return window.drawnAt")) is not None:
                 return drawn
@@ -301,19 +311,19 @@ def other_engine(engine, url):
 
 
 def main():
-    wasm = (SITE / "IT_Zolinar.wasm").read_bytes()
+    gzipped = (SITE / "IT_Zolinar.wasm.gz").read_bytes()
+    wasm = gzip.decompress(gzipped)
     # The page names no folder of the machine that built it.
-    script = (SITE / "IT_Zolinar.js").read_bytes()
+    script = gzip.decompress((SITE / "IT_Zolinar.js.gz").read_bytes())
     for folder in (f"{Path.home()}/", Path(__file__).resolve().parents[2], os.environ["ZOLINAR_WEB_QT"]):
         if str(folder).encode() in wasm + script:
             fail(f"the page names the builder's folder {folder}")
-    gzipped = len(gzip.compress(wasm, 9))
-    print(f"IT_Zolinar.wasm: {len(wasm):,} bytes, {gzipped:,} gzipped")
-    if gzipped > 8 * 1024 * 1024:
+    print(f"IT_Zolinar.wasm.gz: {len(gzipped):,} bytes, {len(wasm):,} inflated")
+    if len(gzipped) > 8 * 1024 * 1024:
         fail("the gzipped WebAssembly is above 8 MiB")
     # A failed control operation is caught as an exception; a runtime linked
     # without catching would crash at the first one instead of reporting it.
-    if "__cxa_find_matching_catch_" not in (SITE / "IT_Zolinar.js").read_text():
+    if b"__cxa_find_matching_catch_" not in script:
         fail("the program was linked without exception catching")
     # What the browsers leave behind goes into one folder, removed at the end.
     scratch = tempfile.mkdtemp()
@@ -321,7 +331,8 @@ def main():
     atexit.register(shutil.rmtree, scratch, True)
     failing = Path(scratch) / "site"
     shutil.copytree(SITE, failing)
-    [shutil.copy(Path(sys.argv[4]) / name, failing) for name in ("IT_Zolinar.js", "IT_Zolinar.wasm")]
+    for name in ("IT_Zolinar.js", "IT_Zolinar.wasm"):
+        (failing / f"{name}.gz").write_bytes(gzip.compress((Path(sys.argv[4]) / name).read_bytes(), 1))
 
     http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
     servers = [http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
@@ -332,6 +343,21 @@ def main():
     try:
         page.cdp("Emulation.setDeviceMetricsOverride", width=500, height=300, deviceScaleFactor=1, mobile=False)
         times = [page.load()]
+        # A phone's network, nothing cached, the site served uncompressed: the
+        # loading message from the first paint, the window within 5 s.
+        page.cdp("Network.enable")
+        page.cdp("Network.setCacheDisabled", cacheDisabled=True)
+        page.cdp("Network.emulateNetworkConditions", offline=False, latency=150, downloadThroughput=9e6 / 8, uploadThroughput=9e6 / 8)
+        page.cdp("Page.navigate", url=page.url)
+        time.sleep(1)
+        keep(base64.b64decode(page.cdp("Page.captureScreenshot")["data"]), ".slow-network-1s.png")
+        window, text = page.drawn(), page.execute_script("return window.textAt")
+        sent = page.execute_script("return performance.getEntries().reduce((sum, entry) => sum + (entry.transferSize ?? 0), 0)")
+        print(f"on a 9 Mbit/s network, 150 ms away: {sent:,} bytes; text at {text:.0f} ms, the window at {window:.0f} ms")
+        if not (text <= 1000 and window <= 5000):
+            fail("on the slow network the page was too slow")
+        page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+        page.cdp("Network.disable")
         if (title := page.driver.execute_script("return document.querySelector('title').textContent")) != CAPTION:
             fail(f"the page's title is '{title}'")
         # Loaded in a small browser window, the window goes to the middle of
@@ -421,22 +447,40 @@ def main():
         page.cdp("Emulation.clearDeviceMetricsOverride")
         page.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
 
+        # In a browser without DecompressionStream, the page inflates the program itself.
+        page.cdp("Page.addScriptToEvaluateOnNewDocument", source="delete window.DecompressionStream")
         page.load(page.failing_url + "?ZOLINAR_FAIL_AT=3")
+        if not page.execute_script("return performance.getEntriesByName(new URL('gunzip.js', location).href).length"):
+            fail("without DecompressionStream, the page did not inflate the program with gunzip.js")
         page.click(80, 94)
         keep(page.driver.get_screenshot_as_png(), ".failure.png")
         page.keys(Keys.ENTER)
         page.expect_no_errors("the failure report")
         if not any("IT_Zolinar ended with status 1" in entry["message"] for entry in page.console):
             fail("closing the failure report did not end the program with status 1")
-        # Browsers that cannot run the program: the page says why, and stays.
-        for flags in (("--disable-webgl", "--disable-3d-apis"), ("--js-flags=--jitless",)):
+        # A host without the program: the page says so, and tries again.
+        (failing / "IT_Zolinar.wasm.gz").unlink()
+        page.cdp("Network.enable")
+        page.cdp("Network.setCacheDisabled", cacheDisabled=True)
+        page.driver.get(page.failing_url)
+        time.sleep(1)
+        if (shown := page.driver.find_element(By.ID, "failure").text) != DOWNLOAD_FAILED:
+            fail(f"with the program missing on the host, the page shows {shown!r}")
+        keep(page.driver.get_screenshot_as_png(), ".download-failed.png")
+        page.driver.find_element(By.CSS_SELECTOR, "#failure button").click()
+        time.sleep(1)
+        if page.driver.execute_script("return performance.navigation.type") != 1:
+            fail("the page's button did not try again")
+        # Browsers that cannot run the program, or start it: the page says why, and stays.
+        for flags, said in ((("--disable-webgl", "--disable-3d-apis"), CANNOT_RUN), (("--js-flags=--jitless",), CANNOT_RUN),
+                            (("--js-flags=--wasm-max-mem-pages=512",), STOPPED)):
             page.driver.quit()
             page = Page(page.url, flags=flags)
             page.driver.get(page.url)
             time.sleep(1)  # long enough for a reload loop to show
-            shown = page.driver.find_element(By.ID, "cannot-run").text
-            keep(page.driver.get_screenshot_as_png(), f".cannot-run-{len(flags)}.png")
-            if shown != CANNOT_RUN or page.driver.execute_script("return performance.navigation.type") != 0:
+            shown = page.driver.find_element(By.ID, "failure").text
+            keep(page.driver.get_screenshot_as_png(), f".{'cannot-run' if said == CANNOT_RUN else 'stopped'}-{len(flags)}.png")
+            if not shown.startswith(said) or page.driver.execute_script("return performance.navigation.type") != 0:
                 fail(f"with {' '.join(flags)}, the page shows {shown!r}")
     finally:
         page.driver.quit()
