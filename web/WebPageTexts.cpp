@@ -47,7 +47,7 @@ int main()
         { "tryAgain", tryAgainText },
     };
     std::printf("'use strict';\n// The page's own texts, made by the build from the program's content.\nconst pageTexts = {\n");
-    for (const auto& [name, text] : texts)
-        std::printf("  %s: %s,\n", name, quoted(text).c_str());
+    for (const PageText& entry : texts)
+        std::printf("  %s: %s,\n", entry.name, quoted(entry.text).c_str());
     std::printf("};\n");
 }
