@@ -18,9 +18,11 @@ function gunzip(data) {
   const out = new Uint8Array((data[end] | data[end + 1] << 8 | data[end + 2] << 16 | data[end + 3] << 24) >>> 0);
   let written = 0, buffer = 0, count = 0;
 
+  // Near the end a short code is looked up with the trailer's first bits,
+  // which only its own length consumes.
   const fill = wanted => {
     for (; count < wanted; count += 8) {
-      if (at >= end) throw new Error('gunzip: the file ends too early');
+      if (at >= data.length) throw new Error('gunzip: the file ends too early');
       buffer |= data[at++] << count;
     }
   };
@@ -48,12 +50,7 @@ function gunzip(data) {
     return { table, longest };
   };
   const decode = ({ table, longest }) => {
-    // Near the end a short code is looked up with the trailer's first bits,
-    // which only its own length consumes.
-    for (; count < longest; count += 8) {
-      if (at >= data.length) throw new Error('gunzip: the file ends too early');
-      buffer |= data[at++] << count;
-    }
+    fill(longest);
     const entry = table[buffer & ((1 << longest) - 1)];
     if (!(entry & 15)) throw new Error('gunzip: a code that no table has');
     buffer >>>= entry & 15;
