@@ -104,6 +104,12 @@ reproduce) packages=("${reproduce[@]}") ;;
     ;;
 esac
 
+# The page's test installs its accessibility rules with npm, which Debian's
+# nodejs, unlike some others, leaves out.
+if [[ ${1:-} == web ]] && ! command -v npm >/dev/null; then
+    packages+=(npm)
+fi
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
