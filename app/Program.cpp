@@ -59,6 +59,10 @@ Program::Program(const SurfaceWrapper& wrapSurface)
 
 void Program::start()
 {
+#ifdef Q_OS_WASM
+    // Every window, the report after a failed Load too, for screen readers.
+    WebAccessibility::start();
+#endif
     m_guard.run([this] { m_procedures.Form_Load(); });
     // After a failed Load there is no window to show; the event loop then
     // only carries the report. The window shows as it was made, 461 x 345,
@@ -67,7 +71,6 @@ void Program::start()
         return;
 #ifdef Q_OS_WASM
     WebPage::present(m_window);
-    WebAccessibility::mirror(m_window);
 #endif
     m_window.showNormal();
 }
