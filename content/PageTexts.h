@@ -38,4 +38,7 @@ inline constexpr std::string_view stoppedText =
 
 inline constexpr std::string_view tryAgainText = "Опитай отново";
 
+// Once the program has ended, the page offers to start it again.
+inline constexpr std::string_view startAgainText = "Стартирай програмата отново";
+
 } // namespace zolinar

@@ -45,6 +45,7 @@ int main()
         { "stoppedTitle", stoppedTitle },
         { "stoppedText", stoppedText },
         { "tryAgain", tryAgainText },
+        { "startAgain", startAgainText },
     };
     std::printf("'use strict';\n// The page's own texts, made by the build from the program's content.\nconst pageTexts = {\n");
     for (const PageText& entry : texts)
