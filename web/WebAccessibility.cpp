@@ -101,13 +101,13 @@ void WebAccessibility::start()
 WebAccessibility::WebAccessibility(const val& root)
     : QObject(qApp)
     , m_root(root)
+    , m_canvas(document().call<val>("querySelector", std::string("#screen canvas")))
+    , m_polite(liveRegion(root, "polite"))
+    , m_assertive(liveRegion(root, "assertive"))
 {
-    m_polite = liveRegion(root, "polite");
-    m_assertive = liveRegion(root, "assertive");
     // The keys go to Qt's canvas, and stay there: it is an application,
     // which a screen reader passes the keys to, and it owns the mirror, whose
     // element that has the window's focus it names.
-    m_canvas = document().call<val>("querySelector", std::string("#screen canvas"));
     if (!m_canvas.isNull()) {
         m_canvas.call<void>("setAttribute", std::string("role"), std::string("application"));
         m_canvas.call<void>("setAttribute", std::string("aria-label"), text(QGuiApplication::applicationDisplayName()));
@@ -138,8 +138,8 @@ bool WebAccessibility::eventFilter(QObject* watched, QEvent* event)
             show(*static_cast<QWidget*>(watched));
         break;
     case QEvent::Hide:
-        if (windowOf(watched))
-            hide(*static_cast<QWidget*>(watched));
+        if (Window* window = windowOf(watched))
+            hide(*window);
         break;
     case QEvent::WindowBlocked:
     case QEvent::WindowUnblocked:
@@ -187,11 +187,10 @@ void WebAccessibility::show(QWidget& widget)
     update();
 }
 
-void WebAccessibility::hide(QWidget& widget)
+void WebAccessibility::hide(Window& window)
 {
-    const auto found = std::find_if(m_windows.begin(), m_windows.end(), [&widget](const auto& window) { return window->widget == &widget; });
-    (*found)->element.call<void>("remove");
-    m_windows.erase(found);
+    window.element.call<void>("remove");
+    std::erase_if(m_windows, [&window](const auto& mirrored) { return mirrored.get() == &window; });
     update();
 }
 

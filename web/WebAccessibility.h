@@ -76,7 +76,7 @@ private:
 
     explicit WebAccessibility(const emscripten::val& root);
     void show(QWidget& widget);
-    void hide(QWidget& widget);
+    void hide(Window& window);
     Window* windowOf(const QObject* widget);
     void add(Window& window, QAccessibleInterface* control, emscripten::val parent);
     // Gives every mirrored element the state its control reports now,
@@ -86,9 +86,9 @@ private:
     void showFocus();
 
     emscripten::val m_root;
-    emscripten::val m_canvas = emscripten::val::null();
-    emscripten::val m_polite = emscripten::val::null();
-    emscripten::val m_assertive = emscripten::val::null();
+    emscripten::val m_canvas; // Qt's, which has the keyboard focus
+    emscripten::val m_polite;
+    emscripten::val m_assertive;
     std::vector<std::unique_ptr<Window>> m_windows;
     int m_made = 0;
     QString m_focus;
