@@ -5,12 +5,15 @@ mouse, each report copied out of the display box and read from the browser's
 clipboard; the locked list; Clear by keyboard and by mouse; closing the window;
 no console error throughout. Also bounds the download and times the drawing.
 Then the tests' build of the program in the page, failing the pick's first
-control operation: Enter closes its report, and the program ends with status 1.
-Along the way, the page's accessibility tree as a screen reader gets it, and a
-phone, upright and sideways, with taps. Then browsers without WebGL or
-WebAssembly: the page says why, and stays. Last, the same scenario in Firefox
-and in WebKit, in windows on a virtual X server: a pick, its copy, the locked
-list, Clear. Neither the program nor its script names a folder of the builder.
+control operation: Enter closes its report, and the program ends with status 1,
+and so does the report's button pressed through the accessibility tree. Along
+the way, the page's accessibility tree as a screen reader gets it (the focus,
+the report, the window under it refusing clicks), axe-core's rules at each
+state, and a phone, upright and sideways, with taps. Then browsers without
+WebGL or WebAssembly: the page says why, and stays. Last, the same scenario
+in Firefox and in WebKit, in windows on a virtual X server: a pick, its copy,
+the locked list, Clear. Neither the program nor its script names a folder of
+the builder.
 
     page_session.py SITE_DIR CAPTION CHROMEDRIVER FAILING_BUILD_DIR [SCREENSHOT.png]
 """
@@ -32,6 +35,8 @@ CANNOT_RUN = ("Програмата не може да работи в този 
 DOWNLOAD_FAILED = ("Програмата не можа да се изтегли\nВръзката със сайта прекъсна или сайтът не изпрати програмата. "
                    "Проверете връзката си с интернет и опитайте отново. Ако това се повтаря, сайтът е непълен: "
                    "съобщете на собственика му.\nIT_Zolinar.wasm.gz: HTTP 404 File not found\nОпитай отново")
+FAILURE = ("Грешка при изпълнение: -4 (контролата не изпълни операцията).\nЕлемент: List1(0)\n"
+           "Операция: четене на свойството ListIndex\n\nПрограмата ще бъде затворена.")
 STOPPED = ("Програмата спря, докато се стартираше\nБраузърът не можа да я стартира, най-често поради липса на памет. "
            "Затворете други раздели и програми и опитайте отново, или изтеглете програмата за Windows или за Linux.\n")
 # The test's own observers, added before the page loads: the first frame with
@@ -145,6 +150,24 @@ class Page(Driven):
         return [(role, name, value, *map(state.get, ("disabled", "selected", "readonly"))) for role, name, value, state in tree
                 if role != "option" or state.get("selected")] + [sum(role == "option" for role, *_ in tree),
                 self.driver.execute_script("return document.querySelector('[aria-live=polite]').textContent")]
+
+    def focus(self):
+        """The name of the control a screen reader is told has the focus: the focused node's active descendant,
+        or that node itself."""
+        nodes = [node for node in self.cdp("Accessibility.getFullAXTree")["nodes"] if not node.get("ignored")]
+        names = {node.get("backendDOMNodeId"): node.get("name", {}).get("value") for node in nodes}
+        for node in reversed(nodes):
+            said = {p["name"]: p["value"] for p in node.get("properties", [])}
+            if said.get("focused", {}).get("value") and node["role"]["value"] != "RootWebArea":
+                told = said.get("activedescendant", {"relatedNodes": [node]})["relatedNodes"][0]
+                return names[told["backendDOMNodeId"]]
+
+    def audit(self, when):
+        """Holds the page as it is now to axe-core's rules."""
+        self.cdp("Runtime.evaluate", expression=Path(os.environ["ZOLINAR_AXE_CORE"]).read_text())
+        if found := self.cdp("Runtime.evaluate", awaitPromise=True, returnByValue=True, expression="axe.run(document).then(r => "
+                             "r.violations.map(v => `${v.id} (${v.impact}): ${v.nodes.map(n => n.target).join(', ')}`))")["result"]["value"]:
+            fail(f"{when}, axe-core finds {found}")
 
     def act(self, role, name):
         """A screen reader's click on the node of a role and a name, as the browser does it."""
@@ -385,6 +408,9 @@ def main():
             if colour(left + x, top + y) != expected:
                 fail(f"the {what} at {x},{y} is {colour(left + x, top + y)}, not {expected}")
         page.expect_no_errors("loading the page")
+        page.audit("at the start")
+        if page.heard()[-1]:
+            fail("at the start, the live region reads out the text the window opens with")
 
         # The focus starts in the display box; Tab reaches the list, whose
         # first Down picks row 0. Then Tab passes over the locked list to
@@ -393,7 +419,11 @@ def main():
         page.keys(Keys.TAB, Keys.DOWN)
         page.expect_text("the first Down in the list", report("мобилен телефон", "специалист в съобщенията"))
         page.click(210, 260)
-        page.keys(Keys.TAB, Keys.SPACE)
+        for keys, focus in (((), "Отговор"), ((Keys.TAB,), "Чисти"), (((Keys.SHIFT, Keys.TAB),), "Отговор"), ((Keys.TAB,), "Чисти")):
+            page.keys(*keys)
+            if page.focus() != focus:
+                fail(f"after {keys} a screen reader is told that the focus is on {page.focus()}, not on {focus}")
+        page.keys(Keys.SPACE)
         page.expect_text("Clear by keyboard", RESET)
         # Row 2 by mouse: the list starts at 48 px and its rows are 18 px high.
         third_row = report("книга", "писател по вида тема")
@@ -415,6 +445,7 @@ def main():
                                      ("button", "Чисти", None, None, None, None), ("textbox", "Отговор", third_row, None, None, True),
                                      29, third_row]:
                 fail(f"after a pick {'and a click on a locked option ' * bool(act)}a screen reader finds {tree}")
+        page.audit("after a pick")
         page.act("button", "Чисти")
         if mirrored(page.driver) != RESET:
             fail("Clear through the accessibility tree did not clear")
@@ -485,6 +516,26 @@ def main():
         page.expect_no_errors("the failure report")
         if not any("IT_Zolinar ended with status 1" in entry["message"] for entry in page.console):
             fail("closing the failure report did not end the program with status 1")
+        # The same report as a screen reader meets it: told at once, modal over a window that refuses its clicks,
+        # and «Добре» ends the program.
+        page.load(page.failing_url + "?ZOLINAR_FAIL_AT=3")
+        page.click(80, 94)
+        page.audit("under the failure report")
+        page.execute_script("for (const name of ['речник', 'Чисти']) [...document.querySelectorAll('[data-node]')].find(e => e.textContent === name).click()")
+        time.sleep(0.4)
+        dialog = [(n.get("name", {}).get("value"), n.get("description", {}).get("value"), {p["name"]: p["value"].get("value") for p in n["properties"]}.get("modal"))
+                  for n in page.cdp("Accessibility.getFullAXTree")["nodes"] if n["role"]["value"] == "alertdialog" and not n.get("ignored")]
+        heard = [dialog, page.heard(), page.focus(), page.execute_script("return [document.querySelector('[aria-live=assertive]').textContent, "
+                                                                          "document.querySelector('[aria-selected=true]').textContent]")]
+        if heard != [[("Грешка при изпълнение", " ".join(FAILURE.split()), True)], [("button", "Добре", None, None, None, None), 0, ""],
+                     "Добре", ["Грешка при изпълнение\n" + FAILURE, "книга"]]:
+            fail(f"under the failure report, after a screen reader's clicks on «речник» and «Чисти», it finds {heard}")
+        page.act("button", "Добре")
+        page.expect_no_errors("the failure report through the accessibility tree")
+        if sum("IT_Zolinar ended with status 1" in entry["message"] for entry in page.console) != 2 or page.focus() != "Стартирай програмата отново":
+            fail(f"«Добре» through the accessibility tree did not end the program with status 1; the focus is on {page.focus()}")
+        page.audit("after the end")
+        keep(page.driver.get_screenshot_as_png(), ".ended.png")
         # A host without the program: the page says so, and tries again.
         (failing / "IT_Zolinar.wasm.gz").unlink()
         page.cdp("Network.setCacheDisabled", cacheDisabled=True)
