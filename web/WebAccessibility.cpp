@@ -145,7 +145,7 @@ bool WebAccessibility::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowUnblocked:
         if (Window* window = windowOf(watched)) {
             window->blocked = event->type() == QEvent::WindowBlocked;
-            update();
+            window->element.set("inert", window->blocked);
         }
         break;
     case QEvent::UpdateRequest:
@@ -229,7 +229,6 @@ void WebAccessibility::update()
 
 void WebAccessibility::update(Window& window)
 {
-    window.element.set("inert", window.blocked);
     for (Node& node : window.nodes) {
         const QAccessible::Role role = node.control->role();
         const QAccessible::State state = node.control->state();
